@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Runs a command inside a private X session: Xvfb with a window manager that sets the active window
+# (openbox), a system tray host (trayer) and a compositor for alpha blending (xcompmgr). Everything it
+# starts is stopped again when the command ends.
+set -uo pipefail
+
+display=""
+for n in $(seq 90 140); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+    display=":$n"
+    break
+  fi
+done
+if [ -z "$display" ]; then
+  echo "with-x-session: no free display number" >&2
+  exit 1
+fi
+
+pids=()
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[$i]}" 2>/dev/null; done
+  wait 2>/dev/null
+}
+trap cleanup EXIT
+
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp +extension RANDR +extension Composite >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY="$display"
+for _ in $(seq 1 100); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.1
+done
+if ! xdpyinfo >/dev/null 2>&1; then
+  echo "with-x-session: Xvfb did not start" >&2
+  exit 1
+fi
+
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+xcompmgr >/dev/null 2>&1 &
+pids+=($!)
+trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 --transparent false >/dev/null 2>&1 &
+pids+=($!)
+# Give the window manager and the tray host a moment to claim their selections.
+for _ in $(seq 1 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+sleep 0.5
+
+export GLAREWELL_X_SESSION=1
+"$@"

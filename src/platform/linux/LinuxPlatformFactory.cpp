@@ -1,0 +1,10 @@
+#include "PlatformServices.h"
+#include "UnavailableServices.h"
+
+std::unique_ptr<PlatformServices> createPlatformServices()
+{
+    auto services = std::make_unique<PlatformServices>();
+    // Services this backend does not provide yet fail quietly.
+    Unavailable::fillMissing(*services);
+    return services;
+}

@@ -1,0 +1,447 @@
+#include "AppState.h"
+
+#include "Clock.h"
+
+#include <QCryptographicHash>
+#include <QJsonValue>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString kOrganisation = QStringLiteral("Brookvane");
+const QString kApplication = QStringLiteral("GlarewellWindows");
+const QString kCustomMode = QStringLiteral("Custom");
+const QString kModeNameKey = QStringLiteral("currentModeName");
+const char kPasswordSalt[] = "KappaTwelveBreakSalt::";
+
+// Default of each preference, so resets use the same values the table declares.
+namespace Defaults {
+#define GW_PREFERENCE_DEFAULT(Type, name, Setter, def, limit, kind)                                                    \
+    inline Type name()                                                                                                 \
+    {                                                                                                                  \
+        return def;                                                                                                    \
+    }
+GLAREWELL_PREFERENCES(GW_PREFERENCE_DEFAULT)
+#undef GW_PREFERENCE_DEFAULT
+} // namespace Defaults
+
+template <typename T> T fromStored(const QVariant &value);
+template <> bool fromStored<bool>(const QVariant &value)
+{
+    return value.toBool();
+}
+template <> int fromStored<int>(const QVariant &value)
+{
+    return value.toInt();
+}
+template <> QString fromStored<QString>(const QVariant &value)
+{
+    return value.toString();
+}
+template <> QTime fromStored<QTime>(const QVariant &value)
+{
+    return value.toTime();
+}
+template <> QVariantList fromStored<QVariantList>(const QVariant &value)
+{
+    return value.toList();
+}
+template <> QColor fromStored<QColor>(const QVariant &value)
+{
+    return value.value<QColor>();
+}
+
+// Interprets a JSON value as a boolean the way the cloud payload is meant: only true, a non-zero whole
+// number or the text "true" (any case) count as true.
+bool jsonToBool(const QJsonValue &value)
+{
+    switch (value.type()) {
+    case QJsonValue::Bool:
+        return value.toBool();
+    case QJsonValue::Double: {
+        const double number = value.toDouble();
+        if (std::trunc(number) != number || number < std::numeric_limits<int>::min() ||
+            number > std::numeric_limits<int>::max()) {
+            return false;
+        }
+        return static_cast<int>(number) != 0;
+    }
+    case QJsonValue::String:
+        return value.toString().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+AppState::AppState(QObject *parent, Clock *clock)
+    : QObject(parent), m_settings(kOrganisation, kApplication), m_clock(clock ? clock : &Clock::system())
+{
+    load();
+}
+
+AppState::~AppState() = default;
+
+template <typename T> bool AppState::assignPreference(T &member, const T &value, const QString &key)
+{
+    if (member == value) {
+        return false;
+    }
+    member = value;
+    saveValue(key, QVariant::fromValue(value));
+    emit stateChanged();
+    return true;
+}
+
+#define GW_SETTER_DEF_Plain(Type, name, Setter, limit)                                                                 \
+    void AppState::set##Setter(const Type &value)                                                                      \
+    {                                                                                                                  \
+        assignPreference<Type>(m_##name, limit(value), QStringLiteral(#name));                                         \
+    }
+#define GW_SETTER_DEF_Custom(Type, name, Setter, limit)
+#define GW_SETTER_DEF_None(Type, name, Setter, limit)
+#define GW_SETTER_DEF(Type, name, Setter, def, limit, kind) GW_SETTER_DEF_##kind(Type, name, Setter, limit)
+GLAREWELL_PREFERENCES(GW_SETTER_DEF)
+#undef GW_SETTER_DEF
+
+void AppState::saveValue(const QString &key, const QVariant &value)
+{
+    m_settings.setValue(key, value);
+}
+
+// ---- Colour modes -------------------------------------------------------------------------------------------------
+
+QList<ColorMode> AppState::colorModes() const
+{
+    return {
+        {QStringLiteral("Reading"), QColor(255, 87, 34)}, {QStringLiteral("Movie"), QColor(255, 193, 7)},
+        {QStringLiteral("Work"), QColor(255, 235, 59)},   {QStringLiteral("Sleep"), QColor(244, 67, 54)},
+        {QStringLiteral("Relax"), QColor(76, 175, 80)},   {QStringLiteral("Dim"), QColor(0, 0, 0)},
+    };
+}
+
+QString AppState::modeNameForColor(const QColor &color) const
+{
+    for (const ColorMode &mode : colorModes()) {
+        if (mode.color == color) {
+            return mode.name;
+        }
+    }
+    return kCustomMode;
+}
+
+void AppState::setSelectedFilterColor(const QColor &value)
+{
+    if (value == m_selectedFilterColor) {
+        return;
+    }
+    m_selectedFilterColor = value;
+    m_currentModeName = modeNameForColor(value);
+    saveValue(kModeNameKey, m_currentModeName);
+    saveValue(QStringLiteral("selectedFilterColor"), m_selectedFilterColor);
+    emit stateChanged();
+}
+
+void AppState::setFilterIntensity(const int &value)
+{
+    const int clamped = Clamp{0, 100}(value);
+    if (clamped == m_filterIntensity) {
+        return;
+    }
+    m_filterIntensity = clamped;
+    m_currentModeName = kCustomMode;
+    saveValue(kModeNameKey, m_currentModeName);
+    saveValue(QStringLiteral("filterIntensity"), m_filterIntensity);
+    emit stateChanged();
+}
+
+void AppState::setDimmingStrength(const int &value)
+{
+    const int clamped = Clamp{0, 100}(value);
+    if (clamped == m_dimmingStrength) {
+        return;
+    }
+    m_dimmingStrength = clamped;
+    m_currentModeName = kCustomMode;
+    saveValue(kModeNameKey, m_currentModeName);
+    saveValue(QStringLiteral("dimmingStrength"), m_dimmingStrength);
+    emit stateChanged();
+}
+
+// ---- Runtime flags ------------------------------------------------------------------------------------------------
+
+void AppState::setIsNightPeriod(bool value)
+{
+    if (value != m_isNightPeriod) {
+        m_isNightPeriod = value;
+        emit stateChanged();
+    }
+}
+
+void AppState::setAutoDarkIsNight(bool value)
+{
+    if (value != m_autoDarkIsNight) {
+        m_autoDarkIsNight = value;
+        emit stateChanged();
+    }
+}
+
+// ---- App rules ----------------------------------------------------------------------------------------------------
+
+void AppState::addAppRule(const QString &process, const QString &mode)
+{
+    QVariantMap rule;
+    rule.insert(QStringLiteral("process"), process.toLower());
+    rule.insert(QStringLiteral("mode"), mode);
+    m_appRules.append(rule);
+    saveValue(QStringLiteral("appRules"), m_appRules);
+    emit stateChanged();
+}
+
+void AppState::removeAppRule(int index)
+{
+    if (index < 0 || index >= m_appRules.size()) {
+        return;
+    }
+    m_appRules.removeAt(index);
+    saveValue(QStringLiteral("appRules"), m_appRules);
+    emit stateChanged();
+}
+
+// ---- Loading ------------------------------------------------------------------------------------------------------
+
+void AppState::load()
+{
+    loadPreferences();
+    loadModeName();
+    loadScreenTimeKeys();
+    // The order matters: the history must be in memory before older usage is merged into it, and the day
+    // that was open when the program last ran is archived only after both.
+    loadUsageHistory();
+    backfillUsageHistory();
+    rollOverDayIfNeeded();
+}
+
+void AppState::loadPreferences()
+{
+#define GW_LOAD_PREFERENCE(Type, name, Setter, def, limit, kind)                                                       \
+    m_##name = fromStored<Type>(m_settings.value(QStringLiteral(#name), QVariant::fromValue(m_##name)));
+    GLAREWELL_PREFERENCES(GW_LOAD_PREFERENCE)
+#undef GW_LOAD_PREFERENCE
+}
+
+void AppState::loadModeName()
+{
+    if (m_settings.contains(kModeNameKey)) {
+        m_currentModeName = m_settings.value(kModeNameKey).toString();
+    } else {
+        // Derived from the colour and deliberately not written back.
+        m_currentModeName = modeNameForColor(m_selectedFilterColor);
+    }
+}
+
+void AppState::loadScreenTimeKeys()
+{
+    m_usageDayKey = m_settings.value(QStringLiteral("usageDayKey")).toString();
+    m_exerciseDayKey = m_settings.value(QStringLiteral("exerciseDayKey")).toString();
+#define GW_LOAD_COUNTER(name) m_##name = m_settings.value(QStringLiteral(#name), 0).toInt();
+    GLAREWELL_DAY_COUNTERS(GW_LOAD_COUNTER)
+#undef GW_LOAD_COUNTER
+    m_usageBackfilled = m_settings.value(QStringLiteral("usageBackfilled"), false).toBool();
+}
+
+void AppState::loadUsageHistory()
+{
+    m_usageHistoryJson = m_settings.value(QStringLiteral("usageHistory")).toString();
+}
+
+void AppState::backfillUsageHistory()
+{
+    // Estimating earlier days from system records is added with the usage import.
+}
+
+void AppState::rollOverDayIfNeeded()
+{
+    // Archiving the previous day is added with the usage tracking.
+}
+
+void AppState::saveUsageHistory()
+{
+    saveValue(QStringLiteral("usageDayKey"), m_usageDayKey);
+    saveValue(QStringLiteral("exerciseDayKey"), m_exerciseDayKey);
+#define GW_SAVE_COUNTER(name) saveValue(QStringLiteral(#name), m_##name);
+    GLAREWELL_DAY_COUNTERS(GW_SAVE_COUNTER)
+#undef GW_SAVE_COUNTER
+}
+
+// ---- Resets -------------------------------------------------------------------------------------------------------
+
+#define GW_RESET(name)                                                                                                 \
+    m_##name = Defaults::name();                                                                                       \
+    saveValue(QStringLiteral(#name), QVariant::fromValue(m_##name));
+
+void AppState::restoreDefaults()
+{
+#define GW_RESTORE_DEFAULT(Type, name, Setter, def, limit, kind) m_##name = Defaults::name();
+    GLAREWELL_PREFERENCES(GW_RESTORE_DEFAULT)
+#undef GW_RESTORE_DEFAULT
+    m_currentModeName = kCustomMode;
+}
+
+void AppState::resetAllSettings()
+{
+    const QString history = m_settings.value(QStringLiteral("usageHistory")).toString();
+    const bool backfilled = m_settings.value(QStringLiteral("usageBackfilled"), false).toBool();
+    const QString usageDay = m_settings.value(QStringLiteral("usageDayKey")).toString();
+    const QString exerciseDay = m_settings.value(QStringLiteral("exerciseDayKey")).toString();
+#define GW_KEEP_COUNTER(name) const int kept_##name = m_settings.value(QStringLiteral(#name), 0).toInt();
+    GLAREWELL_DAY_COUNTERS(GW_KEEP_COUNTER)
+#undef GW_KEEP_COUNTER
+
+    m_settings.clear();
+    saveValue(QStringLiteral("usageHistory"), history);
+    saveValue(QStringLiteral("usageBackfilled"), backfilled);
+
+    restoreDefaults();
+    load();
+
+    m_usageDayKey = usageDay;
+    m_exerciseDayKey = exerciseDay;
+#define GW_RESTORE_COUNTER(name) m_##name = kept_##name;
+    GLAREWELL_DAY_COUNTERS(GW_RESTORE_COUNTER)
+#undef GW_RESTORE_COUNTER
+    saveUsageHistory();
+    emit stateChanged();
+}
+
+void AppState::resetFilterDefaults()
+{
+    m_currentModeName = QStringLiteral("Reading");
+    saveValue(kModeNameKey, m_currentModeName);
+    GW_RESET(filterIntensity)
+    GW_RESET(dimmingStrength)
+    GW_RESET(breakReminderEnabled)
+    GW_RESET(autoPauseEnabled)
+    GW_RESET(selectedFilterColor)
+    emit stateChanged();
+}
+
+void AppState::resetFocusDefaults()
+{
+    GW_RESET(focusMode)
+    GW_RESET(focusTransparencyPercent)
+    GW_RESET(focusColor)
+    GW_RESET(focusHeightPixels)
+    emit stateChanged();
+}
+
+void AppState::resetRelaxDefaults()
+{
+    GW_RESET(relaxEyesReminderEnabled)
+    GW_RESET(relaxIntervalMinutes)
+    GW_RESET(relaxDurationSeconds)
+    GW_RESET(relaxFullScreenEnabled)
+    GW_RESET(relaxLockScreenEnabled)
+    GW_RESET(relaxKeepScreenOnEnabled)
+    GW_RESET(relaxAllowResumeEnabled)
+    GW_RESET(pomodoroEnabled)
+    GW_RESET(pomodoroWorkMinutes)
+    GW_RESET(pomodoroRestMinutes)
+    GW_RESET(relaxTransparencyPercent)
+    GW_RESET(relaxFadeEnabled)
+    GW_RESET(relaxLockAtEnd)
+    GW_RESET(relaxPasswordEnabled)
+    GW_RESET(relaxPasswordHash)
+    GW_RESET(relaxDelayLimit)
+    GW_RESET(relaxPauseOnIdleMinutes)
+    GW_RESET(relaxAlertSoundPath)
+    GW_RESET(relaxMusicPath)
+    GW_RESET(relaxWallpaperPath)
+    GW_RESET(relaxNotificationMode)
+    GW_RESET(relaxRandomWallpaperEnabled)
+    GW_RESET(relaxWallpaperFolder)
+    emit stateChanged();
+}
+#undef GW_RESET
+
+// ---- Cloud settings snapshot --------------------------------------------------------------------------------------
+
+QJsonObject AppState::cloudSettingsSnapshot() const
+{
+    QJsonObject snapshot;
+    snapshot.insert(QStringLiteral("is_protection_enabled"), m_protectionEnabled);
+    snapshot.insert(QStringLiteral("intensity"), m_filterIntensity);
+    snapshot.insert(QStringLiteral("is_break_reminder_enabled"), m_breakReminderEnabled);
+    snapshot.insert(QStringLiteral("is_auto_pause_enabled"), m_autoPauseEnabled);
+    snapshot.insert(QStringLiteral("is_relax_eyes_reminder_enabled"), m_relaxEyesReminderEnabled);
+    snapshot.insert(QStringLiteral("relax_eyes_interval_minutes"), m_relaxIntervalMinutes);
+    snapshot.insert(QStringLiteral("relax_eyes_duration_seconds"), m_relaxDurationSeconds);
+    snapshot.insert(QStringLiteral("is_relax_eyes_fullscreen_enabled"), m_relaxFullScreenEnabled);
+    snapshot.insert(QStringLiteral("is_relax_eyes_keep_screen_on_enabled"), m_relaxKeepScreenOnEnabled);
+    snapshot.insert(QStringLiteral("is_focus_mode_enabled"), m_focusEnabled);
+    return snapshot;
+}
+
+void AppState::applyCloudSettingsSnapshot(const QJsonObject &snapshot)
+{
+    const auto applyBool = [&](const char *key, void (AppState::*setter)(const bool &)) {
+        const auto it = snapshot.constFind(QLatin1String(key));
+        if (it != snapshot.constEnd()) {
+            (this->*setter)(jsonToBool(it.value()));
+        }
+    };
+    const auto applyInt = [&](const char *key, void (AppState::*setter)(const int &)) {
+        const auto it = snapshot.constFind(QLatin1String(key));
+        if (it != snapshot.constEnd()) {
+            (this->*setter)(it.value().toInt(0));
+        }
+    };
+
+    applyBool("is_protection_enabled", &AppState::setProtectionEnabled);
+    const auto intensity = snapshot.constFind(QLatin1String("intensity"));
+    if (intensity != snapshot.constEnd()) {
+        // std::round rounds half away from zero; clamp before converting so huge numbers cannot overflow.
+        double rounded = std::round(intensity.value().toDouble(0.0));
+        if (!std::isfinite(rounded)) {
+            rounded = 0.0;
+        }
+        setFilterIntensity(static_cast<int>(std::clamp(rounded, 0.0, 100.0)));
+    }
+    applyBool("is_break_reminder_enabled", &AppState::setBreakReminderEnabled);
+    applyBool("is_auto_pause_enabled", &AppState::setAutoPauseEnabled);
+    applyBool("is_relax_eyes_reminder_enabled", &AppState::setRelaxEyesReminderEnabled);
+    applyInt("relax_eyes_interval_minutes", &AppState::setRelaxIntervalMinutes);
+    applyInt("relax_eyes_duration_seconds", &AppState::setRelaxDurationSeconds);
+    applyBool("is_relax_eyes_fullscreen_enabled", &AppState::setRelaxFullScreenEnabled);
+    applyBool("is_relax_eyes_keep_screen_on_enabled", &AppState::setRelaxKeepScreenOnEnabled);
+    applyBool("is_focus_mode_enabled", &AppState::setFocusEnabled);
+}
+
+// ---- Break password -----------------------------------------------------------------------------------------------
+
+QString AppState::relaxPasswordDigest(const QString &password)
+{
+    const QString salted = QLatin1String(kPasswordSalt) + password;
+    return QString::fromLatin1(QCryptographicHash::hash(salted.toUtf8(), QCryptographicHash::Sha256).toHex());
+}
+
+void AppState::setRelaxPassword(const QString &password)
+{
+    assignPreference<QString>(m_relaxPasswordHash, relaxPasswordDigest(password), QStringLiteral("relaxPasswordHash"));
+}
+
+bool AppState::verifyRelaxPassword(const QString &candidate) const
+{
+    if (m_relaxPasswordHash.isEmpty()) {
+        return false;
+    }
+    return relaxPasswordDigest(candidate) == m_relaxPasswordHash;
+}
+
+void AppState::clearRelaxPassword()
+{
+    assignPreference<QString>(m_relaxPasswordHash, QString(), QStringLiteral("relaxPasswordHash"));
+}
