@@ -4,36 +4,33 @@
 # starts is stopped again when the command ends.
 set -uo pipefail
 
-display=""
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-    display=":$n"
-    break
-  fi
-done
-if [ -z "$display" ]; then
-  echo "with-x-session: no free display number" >&2
-  exit 1
-fi
-
 pids=()
+tmp=$(mktemp -d)
 cleanup() {
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[$i]}" 2>/dev/null; done
   wait 2>/dev/null
+  rm -rf "$tmp"
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp +extension RANDR +extension Composite >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and reports it, so parallel sessions never collide.
+Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp +extension RANDR +extension Composite \
+  >"$tmp/display" 2>"$tmp/xvfb.log" &
 pids+=($!)
-export DISPLAY="$display"
+for _ in $(seq 1 100); do
+  [ -s "$tmp/display" ] && break
+  sleep 0.1
+done
+if [ ! -s "$tmp/display" ]; then
+  echo "with-x-session: Xvfb did not start" >&2
+  cat "$tmp/xvfb.log" >&2
+  exit 1
+fi
+export DISPLAY=":$(head -n 1 "$tmp/display")"
 for _ in $(seq 1 100); do
   xdpyinfo >/dev/null 2>&1 && break
   sleep 0.1
 done
-if ! xdpyinfo >/dev/null 2>&1; then
-  echo "with-x-session: Xvfb did not start" >&2
-  exit 1
-fi
 
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class GlassCard;
+class QLabel;
+class QLayout;
+class QPushButton;
+class QWidget;
+
+// Small building blocks every page and dialog uses; their looks come from the style names of AppTheme.
+GlassCard *makeCard(QLayout *layout, bool strong = false);
+QLabel *makeLabel(const QString &text, const QString &objectName, bool wordWrap = false);
+QWidget *makeSectionHeader(QWidget *parent, const QString &title, const QString &summary,
+                           const QList<QString> &lines);
+QPushButton *makeInfoButton(QWidget *parent, const QString &title, const QString &summary,
+                            const QList<QString> &lines);
+void showFeatureHelp(QWidget *parent, const QString &title, const QString &summary, const QList<QString> &lines);
