@@ -27,30 +27,37 @@ GLAREWELL_PREFERENCES(GW_PREFERENCE_DEFAULT)
 #undef GW_PREFERENCE_DEFAULT
 } // namespace Defaults
 
-template <typename T> T fromStored(const QVariant &value);
-template <> bool fromStored<bool>(const QVariant &value)
+// Converts a stored value to the key's type by Qt's variant rules. Colours, times and the rule list fall back to
+// the member's current value when the stored text cannot be one at all (a store edited by hand): an invalid
+// colour or time would reach the overlay and the schedules as nonsense, and Qt would turn a plain string into
+// a list of single characters.
+template <typename T> T fromStored(const QVariant &value, const T &fallback);
+template <> bool fromStored<bool>(const QVariant &value, const bool &)
 {
     return value.toBool();
 }
-template <> int fromStored<int>(const QVariant &value)
+template <> int fromStored<int>(const QVariant &value, const int &)
 {
     return value.toInt();
 }
-template <> QString fromStored<QString>(const QVariant &value)
+template <> QString fromStored<QString>(const QVariant &value, const QString &)
 {
     return value.toString();
 }
-template <> QTime fromStored<QTime>(const QVariant &value)
+template <> QTime fromStored<QTime>(const QVariant &value, const QTime &fallback)
 {
-    return value.toTime();
+    const QTime time = value.toTime();
+    return time.isValid() ? time : fallback;
 }
-template <> QVariantList fromStored<QVariantList>(const QVariant &value)
+template <> QVariantList fromStored<QVariantList>(const QVariant &value, const QVariantList &fallback)
 {
-    return value.toList();
+    const int type = value.typeId();
+    return type == QMetaType::QVariantList || type == QMetaType::QStringList ? value.toList() : fallback;
 }
-template <> QColor fromStored<QColor>(const QVariant &value)
+template <> QColor fromStored<QColor>(const QVariant &value, const QColor &fallback)
 {
-    return value.value<QColor>();
+    const QColor color = value.value<QColor>();
+    return color.isValid() ? color : fallback;
 }
 
 // Interprets a JSON value as a boolean the way the cloud payload is meant: only true, a non-zero whole
@@ -228,7 +235,7 @@ void AppState::load()
 void AppState::loadPreferences()
 {
 #define GW_LOAD_PREFERENCE(Type, name, Setter, def, limit, kind)                                                       \
-    m_##name = fromStored<Type>(m_settings.value(QStringLiteral(#name), QVariant::fromValue(m_##name)));
+    m_##name = fromStored<Type>(m_settings.value(QStringLiteral(#name), QVariant::fromValue(m_##name)), m_##name);
     GLAREWELL_PREFERENCES(GW_LOAD_PREFERENCE)
 #undef GW_LOAD_PREFERENCE
 }
@@ -313,6 +320,13 @@ void AppState::resetAllSettings()
 #define GW_RESTORE_COUNTER(name) m_##name = kept_##name;
     GLAREWELL_DAY_COUNTERS(GW_RESTORE_COUNTER)
 #undef GW_RESTORE_COUNTER
+    // The clear removed the day keys and counters from the store as well (and the reload may have started a
+    // new day there); write the kept ones back so they survive a restart, not just this run.
+    saveValue(QStringLiteral("usageDayKey"), m_usageDayKey);
+    saveValue(QStringLiteral("exerciseDayKey"), m_exerciseDayKey);
+#define GW_SAVE_KEPT_COUNTER(name) saveValue(QStringLiteral(#name), m_##name);
+    GLAREWELL_DAY_COUNTERS(GW_SAVE_KEPT_COUNTER)
+#undef GW_SAVE_KEPT_COUNTER
     saveUsageHistory();
     emit stateChanged();
 }

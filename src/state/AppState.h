@@ -98,8 +98,8 @@ public:
     bool usageBackfilled() const { return m_usageBackfilled; }
     GLAREWELL_DAY_COUNTERS(GW_COUNTER_GETTER)
 
-    // Writes one value into the store, nothing else.
-    void saveValue(const QString &key, const QVariant &value);
+    // Writes one value into the store, nothing else. Every store write goes through here (tests record them).
+    virtual void saveValue(const QString &key, const QVariant &value);
 
     Clock &clock() const { return *m_clock; }
     QSettings &settings() { return m_settings; }
