@@ -1,0 +1,12 @@
+#pragma once
+
+#include "WindowStacking.h"
+
+// Window stacking on X11 through the EWMH hints the window manager understands; elsewhere through Qt alone.
+class LinuxWindowStacking final : public WindowStacking {
+public:
+    void keepAbove(QWindow *window) override;
+    void raise(QWindow *window) override;
+    void setInputTransparent(QWindow *window) override;
+    bool ownWindowActive() const override;
+};
