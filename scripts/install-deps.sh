@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config clang-format
   # Qt 6 and X11
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-multimedia-dev
-  qt6-qpa-plugins libgl-dev libx11-dev libxss-dev libx11-xcb-dev libxcb1-dev
+  qt6-qpa-plugins libgl-dev libx11-dev libxss-dev libxext-dev libx11-xcb-dev libxcb1-dev
   # fonts so the UI renders text
   fonts-dejavu-core fonts-noto-core
   # private X session for the X11 tests and screenshots

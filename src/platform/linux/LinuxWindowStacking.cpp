@@ -1,11 +1,14 @@
 #include "LinuxWindowStacking.h"
 
+#include "InputShapeKeeper.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWindow>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
 
 namespace {
 
@@ -76,11 +79,28 @@ void LinuxWindowStacking::raise(QWindow *window)
 
 void LinuxWindowStacking::setInputTransparent(QWindow *window)
 {
-    // On X11 Qt gives such a window an empty input shape, so the server itself sends every click and key to
-    // the windows below; nothing is forwarded by us.
-    if (window) {
-        window->setFlag(Qt::WindowTransparentForInput, true);
+    if (!window) {
+        return;
     }
+    // On X11 Qt gives such a window an empty input shape, so the server itself sends every click and key
+    // to the windows below; nothing is forwarded by us.
+    window->setFlag(Qt::WindowTransparentForInput, true);
+    if (!x11Display()) {
+        return;
+    }
+    clearInputShape(window);
+    InputShapeKeeper::attach(window);
+}
+
+void LinuxWindowStacking::clearInputShape(QWindow *window)
+{
+    Display *display = x11Display();
+    if (!display || !window || !window->handle()) {
+        return;
+    }
+    XShapeCombineRectangles(display, static_cast<Window>(window->winId()), ShapeInput, 0, 0, nullptr, 0, ShapeSet,
+                            Unsorted);
+    XFlush(display);
 }
 
 bool LinuxWindowStacking::ownWindowActive() const

@@ -9,4 +9,8 @@ public:
     void raise(QWindow *window) override;
     void setInputTransparent(QWindow *window) override;
     bool ownWindowActive() const override;
+
+    // Empties the window's input shape on X11 (no-op elsewhere). Qt does this too, but only once, before the
+    // window is mapped.
+    static void clearInputShape(QWindow *window);
 };
