@@ -14,7 +14,8 @@ cleanup() {
 trap cleanup EXIT
 
 # Xvfb picks a free display number itself and reports it, so parallel sessions never collide.
-Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp +extension RANDR +extension Composite \
+# GLAREWELL_X_SCREEN sets another screen size (benchmarks use 1920x1080x24).
+Xvfb -displayfd 1 -screen 0 "${GLAREWELL_X_SCREEN:-1280x800x24}" -nolisten tcp +extension RANDR +extension Composite \
   >"$tmp/display" 2>"$tmp/xvfb.log" &
 pids+=($!)
 for _ in $(seq 1 100); do
