@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "GlassCard.h"
+#include "ProtectPage.h"
 #include "UiBuilders.h"
 
 #include <QCheckBox>
@@ -47,10 +48,7 @@ void setSliderValue(QSlider *slider, QLabel *valueLabel, int value)
 
 FilterTab::FilterTab(AppState &state, QWidget *parent) : QWidget(parent), m_state(state)
 {
-    auto *grid = new QGridLayout(this);
-    grid->setSpacing(18);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
+    QGridLayout *grid = ProtectPage::makeTabGrid(this);
     grid->addWidget(createFilterControlsCard(), 0, 0);
     grid->addWidget(createModePaletteCard(), 0, 1);
     grid->addWidget(createDisplayCard(), 1, 0, 1, 2);

@@ -1,0 +1,87 @@
+#include "AppState.h"
+#include "FilterTab.h"
+#include "ProtectPage.h"
+#include "TempStore.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTabWidget>
+#include <QtTest>
+
+class TestProtectPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void header()
+    {
+        TempStore store;
+        AppState state;
+        ProtectPage page(state);
+        QLabel *title = page.findChild<QLabel *>(QStringLiteral("PageTitle"));
+        QLabel *subtitle = page.findChild<QLabel *>(QStringLiteral("PageSubtitle"));
+        QVERIFY(title && subtitle);
+        QCOMPARE(title->text(), QStringLiteral("Protect"));
+        QCOMPARE(subtitle->text(), QStringLiteral("Ported from the Android Protect tab: filter controls, mode palette, "
+                                                  "reminders, and vision tools."));
+    }
+
+    // Five tabs, each a two-column grid inside a frameless, resizing scroll area; the first is the filter tab.
+    void fiveTabs()
+    {
+        TempStore store;
+        AppState state;
+        ProtectPage page(state);
+        QTabWidget *tabs = page.tabs();
+        QStringList titles;
+        for (int i = 0; i < tabs->count(); ++i) {
+            titles.append(tabs->tabText(i));
+            auto *scroll = qobject_cast<QScrollArea *>(tabs->widget(i));
+            QVERIFY(scroll);
+            QVERIFY(scroll->widgetResizable());
+            QCOMPARE(scroll->frameShape(), QFrame::NoFrame);
+            QGridLayout *grid = page.tabGrid(static_cast<ProtectPage::Tab>(i));
+            QVERIFY(grid);
+            QCOMPARE(grid->horizontalSpacing(), 18);
+            QCOMPARE(grid->verticalSpacing(), 18);
+            QCOMPARE(grid->columnStretch(0), 1);
+            QCOMPARE(grid->columnStretch(1), 1);
+        }
+        QCOMPARE(titles,
+                 QStringList({QStringLiteral("Filter"), QStringLiteral("Reminders"), QStringLiteral("Focus & Vision"),
+                              QStringLiteral("Schedule"), QStringLiteral("Windows & Shortcuts")}));
+        QCOMPARE(qobject_cast<QScrollArea *>(tabs->widget(0))->widget(), page.filterTab());
+        QCOMPARE(tabs->currentIndex(), 0);
+    }
+
+    // The filter tab's requests reach whoever listens to the page (the main window).
+    void forwardsRequests()
+    {
+        TempStore store;
+        AppState state;
+        ProtectPage page(state);
+        QSignalSpy test(&page, &ProtectPage::testBreakReminderRequested);
+        QSignalSpy toggle(&page, &ProtectPage::toggleProtectionRequested);
+        page.filterTab()->testBreakButton()->click();
+        page.filterTab()->toggleFilterButton()->click();
+        QCOMPARE(test.count(), 1);
+        QCOMPARE(toggle.count(), 1);
+    }
+
+    void refreshReachesTheTabs()
+    {
+        TempStore store;
+        AppState state;
+        ProtectPage page(state);
+        state.setFilterIntensity(9);
+        QCOMPARE(page.filterTab()->intensitySlider()->value(), 52);
+        page.refreshFromState();
+        QCOMPARE(page.filterTab()->intensitySlider()->value(), 9);
+    }
+};
+
+QTEST_MAIN(TestProtectPage)
+#include "tst_protectpage.moc"
