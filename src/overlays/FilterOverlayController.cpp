@@ -70,6 +70,8 @@ void FilterOverlayController::updateOverlays(bool autoPaused)
     }
     const QColor color = m_state.selectedFilterColor();
     const bool smooth = m_state.smoothTransitionEnabled();
+    // Without blending a translucent overlay would cover the screen as an opaque block.
+    const bool show = target.active && m_stacking.canBlendWindows();
     for (FilterOverlayWindow *overlay : std::as_const(m_overlays)) {
         overlay->refreshGeometry();
         overlay->setTintColor(color);
@@ -83,7 +85,7 @@ void FilterOverlayController::updateOverlays(bool autoPaused)
             overlay->setTintOpacity(target.tint);
             overlay->setDimOpacity(target.dim);
         }
-        if (target.active) {
+        if (show) {
             overlay->show();
             placeOnTop(overlay);
         } else {
@@ -96,6 +98,13 @@ void FilterOverlayController::updateOverlays(bool autoPaused)
 void FilterOverlayController::ensureVisible(bool autoPaused)
 {
     if (!m_state.protectionEnabled() || autoPaused) {
+        return;
+    }
+    // The compositor may have gone away (or come back) since the last update.
+    if (!m_stacking.canBlendWindows()) {
+        for (FilterOverlayWindow *overlay : std::as_const(m_overlays)) {
+            overlay->hide();
+        }
         return;
     }
     const bool ownWindowInFront = m_stacking.ownWindowActive();

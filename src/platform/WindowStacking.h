@@ -14,4 +14,7 @@ public:
     virtual void setInputTransparent(QWindow *window) = 0;
     // Whether the active window belongs to this process (then nothing is re-raised over it).
     virtual bool ownWindowActive() const = 0;
+    // Whether translucent windows are blended with what lies below them. On X11 that needs a compositing
+    // manager; without one a translucent window shows as an opaque block.
+    virtual bool canBlendWindows() const { return true; }
 };

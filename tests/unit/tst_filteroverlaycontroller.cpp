@@ -380,6 +380,35 @@ private slots:
         }
     }
 
+    // Without a compositor a translucent overlay would be an opaque block: it stays hidden until blending
+    // is back, and the keeper follows the compositor coming and going.
+    void hiddenWhileWindowsCannotBlend()
+    {
+        Fixture f;
+        f.state.setProtectionEnabled(true);
+        f.platform.stacking->blending = false;
+        f.controller.syncOverlays();
+        f.controller.updateOverlays(false);
+        for (FilterOverlayWindow *overlay : f.controller.overlays()) {
+            QVERIFY(!overlay->isVisible());
+        }
+        f.controller.ensureVisible(false);
+        for (FilterOverlayWindow *overlay : f.controller.overlays()) {
+            QVERIFY(!overlay->isVisible());
+        }
+
+        f.platform.stacking->blending = true;
+        f.controller.ensureVisible(false);
+        for (FilterOverlayWindow *overlay : f.controller.overlays()) {
+            QVERIFY(overlay->isVisible());
+        }
+        f.platform.stacking->blending = false;
+        f.controller.ensureVisible(false);
+        for (FilterOverlayWindow *overlay : f.controller.overlays()) {
+            QVERIFY(!overlay->isVisible());
+        }
+    }
+
     // A screen that changes size takes its overlay along on the next update.
     void updateReappliesGeometry()
     {

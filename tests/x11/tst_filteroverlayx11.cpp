@@ -273,6 +273,9 @@ private slots:
                             QStringLiteral("--sync")}));
         QTRY_VERIFY(!stacking.ownWindowActive());
     }
+
+    // The session runs a compositing manager, so translucent windows are blended.
+    void compositorDetected() { QVERIFY(LinuxWindowStacking().canBlendWindows()); }
 };
 
 QTEST_MAIN(TestFilterOverlayX11)

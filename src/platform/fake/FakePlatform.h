@@ -40,11 +40,13 @@ public:
     void raise(QWindow *window) override { raised.append(window); }
     void setInputTransparent(QWindow *window) override { inputTransparent.append(window); }
     bool ownWindowActive() const override { return ownActive; }
+    bool canBlendWindows() const override { return blending; }
 
     QList<QWindow *> keptAbove;
     QList<QWindow *> raised;
     QList<QWindow *> inputTransparent;
     bool ownActive = false;
+    bool blending = true;
 };
 
 class FakeKeepAwake final : public KeepAwake {

@@ -129,3 +129,14 @@ bool LinuxWindowStacking::ownWindowActive() const
                         pid) &&
            static_cast<qint64>(pid) == QCoreApplication::applicationPid();
 }
+
+bool LinuxWindowStacking::canBlendWindows() const
+{
+    Display *display = x11Display();
+    if (!display) {
+        return true;
+    }
+    // A compositing manager owns the selection _NET_WM_CM_S<screen>.
+    const QByteArray selection = "_NET_WM_CM_S" + QByteArray::number(DefaultScreen(display));
+    return XGetSelectionOwner(display, XInternAtom(display, selection.constData(), False)) != None;
+}

@@ -9,6 +9,7 @@ public:
     void raise(QWindow *window) override;
     void setInputTransparent(QWindow *window) override;
     bool ownWindowActive() const override;
+    bool canBlendWindows() const override;
 
     // Empties the window's input shape on X11 (no-op elsewhere). Qt does this too, but only once, before the
     // window is mapped.
