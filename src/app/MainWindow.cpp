@@ -3,6 +3,7 @@
 #include "AssetLocator.h"
 #include "Clock.h"
 #include "ExercisesPage.h"
+#include "FilterOverlayController.h"
 #include "GlassCard.h"
 #include "PlaceholderPage.h"
 #include "PlatformServices.h"
@@ -95,6 +96,8 @@ MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent
                           static_cast<QWidget *>(m_settingsPage), static_cast<QWidget *>(m_devicesPage)}) {
         m_stack->addWidget(wrapPage(page));
     }
+    connect(m_protectPage, &ProtectPage::testBreakReminderRequested, this, &MainWindow::showBreakReminder);
+    connect(m_protectPage, &ProtectPage::toggleProtectionRequested, this, &MainWindow::toggleProtection);
     connect(m_exercisesPage, &ExercisesPage::testReminderRequested, this, &MainWindow::showExerciseReminder);
     connect(m_settingsPage, &SettingsPage::startWithWindowsToggled, this, &MainWindow::setStartWithWindows);
     connect(m_settingsPage, &SettingsPage::openDevicesRequested, this, [this] { switchPage(DevicesPage); });
@@ -106,6 +109,8 @@ MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent
     connect(m_reminders, &ReminderScheduler::exerciseCheckDue, this, &MainWindow::checkExerciseReminder);
     m_foregroundTimer = makeTimer(this, kForegroundIntervalMs);
     connect(m_foregroundTimer, &QTimer::timeout, this, &MainWindow::updateForegroundPauseState);
+    // One filter overlay per screen, created by the first syncFilterOverlays() (from refreshUi() below).
+    m_filterOverlays = new FilterOverlayController(m_state, *m_platform.stacking, this);
     m_overlayKeeperTimer = makeTimer(this, kOverlayKeeperIntervalMs);
     connect(m_overlayKeeperTimer, &QTimer::timeout, this, &MainWindow::ensureOverlaysVisible);
 
@@ -389,15 +394,27 @@ void MainWindow::refreshUi()
     updateDayNightState();
 }
 
+void MainWindow::syncFilterOverlays()
+{
+    m_filterOverlays->syncOverlays();
+}
+
+void MainWindow::updateFilterOverlay()
+{
+    m_filterOverlays->updateOverlays(m_autoPaused);
+}
+
+void MainWindow::ensureOverlaysVisible()
+{
+    m_filterOverlays->ensureVisible(m_autoPaused);
+}
+
 void MainWindow::onSettingsChangedForCloud()
 {
     // Uploading the settings snapshot starts with the cloud account.
 }
 
 void MainWindow::trackUsage() {}
-void MainWindow::syncFilterOverlays() {}
-void MainWindow::updateFilterOverlay() {}
-void MainWindow::ensureOverlaysVisible() {}
 void MainWindow::updateForegroundPauseState() {}
 void MainWindow::updateDayNightState() {}
 void MainWindow::showBreakReminder() {}

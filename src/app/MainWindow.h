@@ -8,6 +8,7 @@
 
 class Clock;
 class ExercisesPage;
+class FilterOverlayController;
 class PlaceholderPage;
 class ProtectPage;
 class QButtonGroup;
@@ -31,6 +32,8 @@ public:
     AppState &state() { return m_state; }
     PlatformServices &platform() { return m_platform; }
     ReminderScheduler *reminders() const { return m_reminders; }
+    FilterOverlayController *filterOverlays() const { return m_filterOverlays; }
+    ProtectPage *protectPage() const { return m_protectPage; }
     TrayIcon *trayIcon() const { return m_tray; }
     QStackedWidget *pageStack() const { return m_stack; }
     QButtonGroup *navigationGroup() const { return m_navigation; }
@@ -101,6 +104,7 @@ private:
     PlaceholderPage *m_devicesPage = nullptr;
 
     ReminderScheduler *m_reminders = nullptr;
+    FilterOverlayController *m_filterOverlays = nullptr;
     QTimer *m_foregroundTimer = nullptr;
     QTimer *m_overlayKeeperTimer = nullptr;
     QTimer *m_usageTimer = nullptr;
