@@ -170,14 +170,14 @@ QPushButton *FilterTab::createPaletteButton(const QString &name, const QColor &c
     return chip;
 }
 
-QSlider *FilterTab::addSliderRow(QLayout *layout, const QString &label, QLabel *&valueLabel)
+QSlider *FilterTab::addSliderRow(QBoxLayout *layout, const QString &label, QLabel *&valueLabel)
 {
     auto *row = new QHBoxLayout;
     row->addWidget(makeLabel(label, QStringLiteral("MutedText")));
     row->addStretch(1);
     valueLabel = makeLabel(QString(), QStringLiteral("MutedText"));
     row->addWidget(valueLabel);
-    layout->addItem(row);
+    layout->addLayout(row);
 
     auto *slider = new QSlider(Qt::Horizontal);
     slider->setRange(0, 100);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class AppState;
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -45,7 +46,7 @@ private:
     QWidget *createModePaletteCard();
     QWidget *createDisplayCard();
     QPushButton *createPaletteButton(const QString &name, const QColor &colour);
-    QSlider *addSliderRow(QLayout *layout, const QString &label, QLabel *&valueLabel);
+    QSlider *addSliderRow(QBoxLayout *layout, const QString &label, QLabel *&valueLabel);
     void selectChip(QPushButton *chip);
 
     AppState &m_state;

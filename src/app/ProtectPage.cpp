@@ -46,7 +46,8 @@ QGridLayout *ProtectPage::makeTabGrid(QWidget *page)
 QWidget *ProtectPage::addTab(QWidget *page, const QString &title)
 {
     QScrollArea *wrapped = wrapPage(page);
-    m_tabs->addTab(wrapped, title);
+    // A single "&" in a tab title would mark a shortcut letter instead of showing.
+    m_tabs->addTab(wrapped, QString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
     return wrapped;
 }
 

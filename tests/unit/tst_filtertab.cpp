@@ -140,6 +140,18 @@ private slots:
         TempStore store;
         AppState state;
         FilterTab tab(state);
+        // Each slider row: a muted caption and a value label above the slider, all inside the tab.
+        for (const QString &caption : {QStringLiteral("Filter intensity"), QStringLiteral("Screen dimming")}) {
+            QLabel *label = nullptr;
+            for (QLabel *candidate : tab.findChildren<QLabel *>(QStringLiteral("MutedText"))) {
+                if (candidate->text() == caption) {
+                    label = candidate;
+                }
+            }
+            QVERIFY2(label, qPrintable(caption));
+        }
+        QVERIFY(tab.isAncestorOf(tab.intensityValue()));
+        QVERIFY(tab.isAncestorOf(tab.dimmingValue()));
         QCOMPARE(tab.intensitySlider()->minimum(), 0);
         QCOMPARE(tab.intensitySlider()->maximum(), 100);
         QCOMPARE(tab.dimmingSlider()->maximum(), 100);

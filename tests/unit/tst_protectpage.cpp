@@ -38,7 +38,8 @@ private slots:
         QTabWidget *tabs = page.tabs();
         QStringList titles;
         for (int i = 0; i < tabs->count(); ++i) {
-            titles.append(tabs->tabText(i));
+            titles.append(tabs->tabText(i).replace(QStringLiteral("&&"), QStringLiteral("&")));
+            QVERIFY(!tabs->tabText(i).remove(QStringLiteral("&&")).contains(QLatin1Char('&'))); // no mnemonic
             auto *scroll = qobject_cast<QScrollArea *>(tabs->widget(i));
             QVERIFY(scroll);
             QVERIFY(scroll->widgetResizable());
