@@ -60,3 +60,17 @@ double FilterLevels::clampOpacity(double opacity)
     }
     return 0.0;
 }
+
+QColor FilterLevels::layeredColor(const QColor &tint, double tintOpacity, double dimOpacity)
+{
+    const double t = paintAlpha(tintOpacity) / 255.0;
+    const double d = paintAlpha(dimOpacity) / 255.0;
+    // Tint over dim: coverage t + d(1 - t); the colour comes from the tint alone since the dim is black.
+    const double alpha = t + d * (1.0 - t);
+    if (alpha <= 0.0) {
+        return QColor(0, 0, 0, 0);
+    }
+    const double share = t / alpha;
+    return QColor::fromRgbF(static_cast<float>(tint.redF() * share), static_cast<float>(tint.greenF() * share),
+                            static_cast<float>(tint.blueF() * share), static_cast<float>(alpha));
+}

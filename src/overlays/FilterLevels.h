@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 class AppState;
 
 // Everything the live filter's strength depends on, copied out of the settings so the mapping below can be
@@ -38,4 +40,7 @@ struct FilterLevels {
     static int paintAlpha(double opacity);
     // Opacities outside 0..1 are clamped; NaN and anything not above 0 count as 0.
     static double clampOpacity(double opacity);
+    // The one colour that the black dim layer with the tint layer over it make together, each at its paint
+    // alpha: filling with it gives the same pixels as drawing the two layers one after the other.
+    static QColor layeredColor(const QColor &tint, double tintOpacity, double dimOpacity);
 };

@@ -2,6 +2,8 @@
 #include "FilterLevels.h"
 #include "TempStore.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QtTest>
 #include <limits>
 
@@ -114,6 +116,55 @@ private slots:
         QFETCH(int, alpha);
         QCOMPARE(FilterLevels::clampOpacity(value), clamped);
         QCOMPARE(FilterLevels::paintAlpha(value), alpha);
+    }
+
+    // One fill with the layered colour gives the pixels of the dim layer with the tint drawn over it.
+    void layeredColorMatchesTwoLayers_data()
+    {
+        QTest::addColumn<QColor>("tint");
+        QTest::addColumn<double>("tintOpacity");
+        QTest::addColumn<double>("dimOpacity");
+        QTest::newRow("nothing") << QColor(255, 87, 34) << 0.0 << 0.0;
+        QTest::newRow("tint only") << QColor(255, 87, 34) << 0.55 << 0.0;
+        QTest::newRow("dim only") << QColor(255, 87, 34) << 0.0 << 0.6;
+        QTest::newRow("defaults") << QColor(255, 87, 34) << 0.286 << 0.204;
+        QTest::newRow("movie, strong") << QColor(255, 193, 7) << 0.9 << 0.95;
+        QTest::newRow("relax, thermal cap") << QColor(76, 175, 80) << 0.42 << 0.54;
+        QTest::newRow("dim colour") << QColor(0, 0, 0) << 0.3 << 0.3;
+        QTest::newRow("opaque tint") << QColor(244, 67, 54) << 1.0 << 0.5;
+        QTest::newRow("faint") << QColor(255, 235, 59) << 0.004 << 0.004;
+    }
+
+    void layeredColorMatchesTwoLayers()
+    {
+        QFETCH(QColor, tint);
+        QFETCH(double, tintOpacity);
+        QFETCH(double, dimOpacity);
+
+        QImage layers(1, 1, QImage::Format_ARGB32_Premultiplied);
+        layers.fill(Qt::transparent);
+        {
+            QPainter painter(&layers);
+            painter.fillRect(layers.rect(), QColor(0, 0, 0, FilterLevels::paintAlpha(dimOpacity)));
+            QColor top = tint;
+            top.setAlpha(FilterLevels::paintAlpha(tintOpacity));
+            painter.fillRect(layers.rect(), top);
+        }
+        QImage single(1, 1, QImage::Format_ARGB32_Premultiplied);
+        single.fill(Qt::transparent);
+        {
+            QPainter painter(&single);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(single.rect(), FilterLevels::layeredColor(tint, tintOpacity, dimOpacity));
+        }
+        const QRgb expected = layers.pixel(0, 0);
+        const QRgb actual = single.pixel(0, 0);
+        const QString message = QStringLiteral("two layers %1, one fill %2")
+                                    .arg(QString::number(expected, 16), QString::number(actual, 16));
+        QVERIFY2(qAbs(qAlpha(actual) - qAlpha(expected)) <= 1, qPrintable(message));
+        QVERIFY2(qAbs(qRed(actual) - qRed(expected)) <= 1, qPrintable(message));
+        QVERIFY2(qAbs(qGreen(actual) - qGreen(expected)) <= 1, qPrintable(message));
+        QVERIFY2(qAbs(qBlue(actual) - qBlue(expected)) <= 1, qPrintable(message));
     }
 
     // The inputs are read from the settings as they are, with the main window's auto-paused flag beside them.
