@@ -1,10 +1,12 @@
+#include "LinuxAutostart.h"
 #include "PlatformServices.h"
 #include "UnavailableServices.h"
 
 std::unique_ptr<PlatformServices> createPlatformServices()
 {
     auto services = std::make_unique<PlatformServices>();
-    // Services this backend does not provide yet fail quietly.
+    services->autostart = std::make_unique<LinuxAutostart>();
+    // Services this backend does not provide fail quietly.
     Unavailable::fillMissing(*services);
     return services;
 }
