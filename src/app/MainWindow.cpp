@@ -215,7 +215,7 @@ QWidget *MainWindow::createSidebar()
     auto *footer = new QHBoxLayout;
     footer->setContentsMargins(8, 0, 8, 0);
     footer->addWidget(
-        makeLabel(QStringLiteral("© 2026 Brookvane. Not a medical device."), QStringLiteral("MutedText")));
+        makeLabel(QStringLiteral("© 2026 Brookvane · not a medical device"), QStringLiteral("MutedText"), true));
     layout->addLayout(footer);
     return sidebar;
 }
