@@ -1,9 +1,11 @@
+#include "LinuxIdleTime.h"
 #include "PlatformServices.h"
 #include "UnavailableServices.h"
 
 std::unique_ptr<PlatformServices> createPlatformServices()
 {
     auto services = std::make_unique<PlatformServices>();
+    services->idleTime = std::make_unique<LinuxIdleTime>();
     // Services this backend does not provide yet fail quietly.
     Unavailable::fillMissing(*services);
     return services;
