@@ -4,6 +4,8 @@
 #include "HealthScore.h"
 
 #include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonValue>
 #include <algorithm>
 #include <cmath>
@@ -88,11 +90,24 @@ bool jsonToBool(const QJsonValue &value)
     }
 }
 
+// QSettings guards each write of its file with "<file>.lock". A writer killed after creating that file but
+// before putting its process id into it leaves an empty lock, which QLockFile takes for stale only after
+// 30 seconds: the next write would hang that long. A live writer fills the file at once, so an empty lock
+// older than a second is abandoned.
+void removeAbandonedStoreLock(const QString &storeFile)
+{
+    const QFileInfo lock(storeFile + QLatin1String(".lock"));
+    if (lock.exists() && lock.size() == 0 && lock.lastModified().msecsTo(Clock::system().now()) > 1000) {
+        QFile::remove(lock.filePath());
+    }
+}
+
 } // namespace
 
 AppState::AppState(QObject *parent, Clock *clock)
     : QObject(parent), m_settings(kOrganisation, kApplication), m_clock(clock ? clock : &Clock::system())
 {
+    removeAbandonedStoreLock(m_settings.fileName());
     load();
     // A day rolled over while loading is on disk before anything else happens.
     flushStore();
@@ -270,11 +285,7 @@ void AppState::loadScreenTimeKeys()
 
 void AppState::loadUsageHistory()
 {
-    const QVariant stored = m_settings.value(kUsageHistoryKey);
-    // Written by hand into the settings file without quotes, the text comes back split at its commas.
-    const QString text =
-        stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(QLatin1Char(',')) : stored.toString();
-    m_usageHistory = UsageHistory::fromJson(text.toUtf8());
+    m_usageHistory = UsageHistory::fromJson(m_settings.value(kUsageHistoryKey).toString().toUtf8());
 }
 
 void AppState::backfillUsageHistory()
