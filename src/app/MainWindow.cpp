@@ -52,7 +52,8 @@ QTimer *makeTimer(QObject *parent, int intervalMs, bool singleShot = false)
 } // namespace
 
 MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent)
-    : QMainWindow(parent), m_state(nullptr, clock), m_platform(platform), m_clock(clock ? clock : &Clock::system())
+    : QMainWindow(parent), m_state(nullptr, clock), m_platform(platform), m_clock(clock ? clock : &Clock::system()),
+      m_usageSampler(m_state, *platform.idleTime)
 {
     setWindowTitle(QStringLiteral("Glarewell"));
     // On screens smaller than the design size (a 1366x768 laptop) the window must still fit, or its lower
@@ -399,7 +400,13 @@ void MainWindow::onSettingsChangedForCloud()
     // Uploading the settings snapshot starts with the cloud account.
 }
 
-void MainWindow::trackUsage() {}
+void MainWindow::trackUsage()
+{
+    m_usageSampler.sample();
+    updateRelaxIdlePauseState();
+    updateAutoDarkState();
+}
+
 void MainWindow::syncFilterOverlays() {}
 void MainWindow::updateFilterOverlay() {}
 void MainWindow::ensureOverlaysVisible() {}

@@ -1,4 +1,5 @@
 #include "LinuxAutostart.h"
+#include "LinuxIdleTime.h"
 #include "PlatformServices.h"
 #include "UnavailableServices.h"
 
@@ -6,6 +7,7 @@ std::unique_ptr<PlatformServices> createPlatformServices()
 {
     auto services = std::make_unique<PlatformServices>();
     services->autostart = std::make_unique<LinuxAutostart>();
+    services->idleTime = std::make_unique<LinuxIdleTime>();
     // Services this backend does not provide fail quietly.
     Unavailable::fillMissing(*services);
     return services;
