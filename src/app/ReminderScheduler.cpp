@@ -9,6 +9,9 @@ ReminderScheduler::ReminderScheduler(AppState &state, QObject *parent)
     : QObject(parent), m_state(state), m_breakTimer(new QTimer(this)), m_relaxTimer(new QTimer(this)),
       m_exerciseTimer(new QTimer(this))
 {
+    // Coarse timers may drift by 5% of their interval, a full minute on a 20-minute break.
+    m_breakTimer->setTimerType(Qt::PreciseTimer);
+    m_relaxTimer->setTimerType(Qt::PreciseTimer);
     m_exerciseTimer->setInterval(kExerciseCheckMs);
     connect(m_breakTimer, &QTimer::timeout, this, &ReminderScheduler::breakDue);
     connect(m_relaxTimer, &QTimer::timeout, this, &ReminderScheduler::relaxDue);
