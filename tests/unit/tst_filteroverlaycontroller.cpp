@@ -149,26 +149,29 @@ private slots:
     // Visibility and the pushed values follow protection, the auto-pause and the colour.
     void updateFollowsTheSettings_data()
     {
+        QTest::addColumn<int>("intensity");
         QTest::addColumn<bool>("protection");
         QTest::addColumn<bool>("autoPaused");
         QTest::addColumn<bool>("visible");
         QTest::addColumn<double>("tint");
         QTest::addColumn<double>("dim");
-        QTest::newRow("active") << true << false << true << 0.33 << 0.3;
-        QTest::newRow("protection off") << false << false << false << 0.0 << 0.0;
-        QTest::newRow("auto-paused") << true << true << false << 0.0 << 0.0;
+        QTest::newRow("active") << 60 << true << false << true << 0.33 << 0.3;
+        QTest::newRow("active with nothing to paint") << 0 << true << false << true << 0.0 << 0.0;
+        QTest::newRow("protection off") << 60 << false << false << false << 0.0 << 0.0;
+        QTest::newRow("auto-paused") << 60 << true << true << false << 0.0 << 0.0;
     }
 
     void updateFollowsTheSettings()
     {
+        QFETCH(int, intensity);
         QFETCH(bool, protection);
         QFETCH(bool, autoPaused);
         QFETCH(bool, visible);
         QFETCH(double, tint);
         QFETCH(double, dim);
         Fixture f;
-        f.state.setFilterIntensity(60);
-        f.state.setDimmingStrength(50);
+        f.state.setFilterIntensity(intensity);
+        f.state.setDimmingStrength(intensity == 0 ? 0 : 50);
         f.state.setSelectedFilterColor(QColor(244, 67, 54));
         f.state.setProtectionEnabled(protection);
         f.controller.syncOverlays();
