@@ -1,9 +1,15 @@
+#include "LinuxKeepAwake.h"
+#include "LinuxKeyboardBlocker.h"
+#include "LinuxWorkstationLock.h"
 #include "PlatformServices.h"
 #include "UnavailableServices.h"
 
 std::unique_ptr<PlatformServices> createPlatformServices()
 {
     auto services = std::make_unique<PlatformServices>();
+    services->keyboardBlocker = std::make_unique<LinuxKeyboardBlocker>();
+    services->keepAwake = std::make_unique<LinuxKeepAwake>();
+    services->workstationLock = std::make_unique<LinuxWorkstationLock>();
     // Services this backend does not provide yet fail quietly.
     Unavailable::fillMissing(*services);
     return services;
