@@ -1,0 +1,417 @@
+#include "MainWindow.h"
+
+#include "AssetLocator.h"
+#include "Clock.h"
+#include "ExercisesPage.h"
+#include "GlassCard.h"
+#include "PlaceholderPage.h"
+#include "PlatformServices.h"
+#include "ProtectPage.h"
+#include "ReminderScheduler.h"
+#include "SettingsPage.h"
+#include "TrayIcon.h"
+#include "UiBuilders.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kUsageIntervalMs = 30000;
+constexpr int kDayNightIntervalMs = 60000;
+constexpr int kForegroundIntervalMs = 2000;
+constexpr int kOverlayKeeperIntervalMs = 1000;
+constexpr int kSettingsPushDelayMs = 1000;
+constexpr int kCommandPollIntervalMs = 15000;
+constexpr int kDailyReportIntervalMs = 900000;
+constexpr int kTrayHintMs = 4000;
+
+enum PageIndex { HomePage = 0, ProtectPageIndex, ExercisesPageIndex, ReportsPageIndex, SettingsPageIndex, DevicesPage };
+
+QTimer *makeTimer(QObject *parent, int intervalMs, bool singleShot = false)
+{
+    auto *timer = new QTimer(parent);
+    timer->setInterval(intervalMs);
+    timer->setSingleShot(singleShot);
+    return timer;
+}
+
+} // namespace
+
+MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent)
+    : QMainWindow(parent), m_state(nullptr, clock), m_platform(platform), m_clock(clock ? clock : &Clock::system())
+{
+    setWindowTitle(QStringLiteral("Glarewell"));
+    resize(1540, 940);
+    setMinimumSize(1280, 820);
+
+    const QString iconPath = findAssetPath(QStringLiteral("assets/app.ico"));
+    if (!iconPath.isEmpty()) {
+        const QIcon icon(iconPath);
+        setWindowIcon(icon);
+        QApplication::setWindowIcon(icon);
+    }
+
+    auto *root = new QWidget;
+    root->setObjectName(QStringLiteral("WindowRoot"));
+    auto *rootLayout = new QHBoxLayout(root);
+    rootLayout->setContentsMargins(18, 18, 18, 18);
+    rootLayout->setSpacing(18);
+    rootLayout->addWidget(createSidebar());
+
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("ContentSurface"));
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(24, 22, 24, 22);
+    contentLayout->setSpacing(18);
+    contentLayout->addWidget(createTopBar());
+    m_stack = new QStackedWidget;
+    contentLayout->addWidget(m_stack, 1);
+    rootLayout->addWidget(content, 1);
+    setCentralWidget(root);
+
+    m_dashboardPage = new PlaceholderPage(QStringLiteral("Home"),
+                                          QStringLiteral("Today's screen time, eye health and filter at a glance."));
+    m_protectPage = new ProtectPage(m_state);
+    m_exercisesPage = new ExercisesPage(m_state);
+    m_reportsPage = new PlaceholderPage(QStringLiteral("Reports"), QStringLiteral("Your daily eye-health reports."));
+    m_settingsPage = new SettingsPage(m_state);
+    m_devicesPage =
+        new PlaceholderPage(QStringLiteral("Devices"), QStringLiteral("Sign in to see the devices on your account."));
+    for (QWidget *page : {static_cast<QWidget *>(m_dashboardPage), static_cast<QWidget *>(m_protectPage),
+                          static_cast<QWidget *>(m_exercisesPage), static_cast<QWidget *>(m_reportsPage),
+                          static_cast<QWidget *>(m_settingsPage), static_cast<QWidget *>(m_devicesPage)}) {
+        m_stack->addWidget(wrapPage(page));
+    }
+    connect(m_exercisesPage, &ExercisesPage::testReminderRequested, this, &MainWindow::showExerciseReminder);
+    connect(m_settingsPage, &SettingsPage::startWithWindowsToggled, this, &MainWindow::setStartWithWindows);
+    connect(m_settingsPage, &SettingsPage::openDevicesRequested, this, [this] { switchPage(DevicesPage); });
+
+    // Reminder timers are armed by applyRuntimeState(); the others run from the start.
+    m_reminders = new ReminderScheduler(m_state, this);
+    connect(m_reminders, &ReminderScheduler::breakDue, this, &MainWindow::showBreakReminder);
+    connect(m_reminders, &ReminderScheduler::relaxDue, this, &MainWindow::showRelaxReminder);
+    connect(m_reminders, &ReminderScheduler::exerciseCheckDue, this, &MainWindow::checkExerciseReminder);
+    m_foregroundTimer = makeTimer(this, kForegroundIntervalMs);
+    connect(m_foregroundTimer, &QTimer::timeout, this, &MainWindow::updateForegroundPauseState);
+    m_overlayKeeperTimer = makeTimer(this, kOverlayKeeperIntervalMs);
+    connect(m_overlayKeeperTimer, &QTimer::timeout, this, &MainWindow::ensureOverlaysVisible);
+
+    m_usageTimer = makeTimer(this, kUsageIntervalMs);
+    connect(m_usageTimer, &QTimer::timeout, this, &MainWindow::trackUsage);
+    m_usageTimer->start();
+    m_dayNightTimer = makeTimer(this, kDayNightIntervalMs);
+    connect(m_dayNightTimer, &QTimer::timeout, this, &MainWindow::updateDayNightState);
+    m_dayNightTimer->start();
+
+    const auto screensChanged = [this] {
+        syncFilterOverlays();
+        updateFilterOverlay();
+    };
+    connect(qApp, &QGuiApplication::screenAdded, this, screensChanged);
+    connect(qApp, &QGuiApplication::screenRemoved, this, screensChanged);
+
+    connect(&m_state, &AppState::stateChanged, this, &MainWindow::refreshUi);
+    createTrayIcon();
+
+    connect(&m_state, &AppState::stateChanged, this, &MainWindow::onSettingsChangedForCloud);
+    m_settingsPushTimer = makeTimer(this, kSettingsPushDelayMs, true);
+    connect(m_settingsPushTimer, &QTimer::timeout, this, &MainWindow::pushCloudSettings);
+    m_commandPollTimer = makeTimer(this, kCommandPollIntervalMs);
+    m_dailyReportTimer = makeTimer(this, kDailyReportIntervalMs);
+    connect(m_dailyReportTimer, &QTimer::timeout, this, &MainWindow::pushDailyReport);
+    m_dailyReportTimer->start();
+
+    // The program must never be invisible: without a tray a background start still shows the window.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--background")) && !m_tray) {
+        show();
+    }
+
+    refreshUi();
+    setStartWithWindows(m_state.startWithWindows());
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::findAssetPath(const QString &relative)
+{
+    return AssetLocator::findAssetPath(relative);
+}
+
+QWidget *MainWindow::wrapPage(QWidget *page)
+{
+    return ::wrapPage(page);
+}
+
+QWidget *MainWindow::createSidebar()
+{
+    auto *sidebar = new QWidget;
+    sidebar->setObjectName(QStringLiteral("Sidebar"));
+    sidebar->setFixedWidth(280);
+    auto *layout = new QVBoxLayout(sidebar);
+    layout->setContentsMargins(20, 22, 20, 22);
+    layout->setSpacing(18);
+
+    const QString iconPath = findAssetPath(QStringLiteral("assets/app.ico"));
+    auto *logo = new QLabel;
+    logo->setFixedSize(84, 84);
+    logo->setScaledContents(true);
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setPixmap(AssetLocator::renderLogoPixmap(AssetLocator::logoPath(), iconPath, 76));
+    layout->addWidget(logo);
+
+    auto *brand = new QVBoxLayout;
+    brand->setSpacing(2);
+    brand->addWidget(makeLabel(QStringLiteral("Glarewell"), QStringLiteral("BrandTitle")));
+    brand->addWidget(
+        makeLabel(QStringLiteral("Live filter and reminder desktop app"), QStringLiteral("BrandSubtitle")));
+    layout->addLayout(brand);
+    layout->addSpacing(8);
+
+    m_navigation = new QButtonGroup(this);
+    m_navigation->setExclusive(true);
+    const QStringList names = {QStringLiteral("Home"), QStringLiteral("Protect"), QStringLiteral("Exercises"),
+                               QStringLiteral("Reports"), QStringLiteral("Settings")};
+    for (int i = 0; i < names.size(); ++i) {
+        layout->addWidget(createNavButton(names.at(i), i));
+    }
+    m_navigation->button(HomePage)->setChecked(true);
+    connect(m_navigation, &QButtonGroup::idClicked, this, &MainWindow::switchPage);
+    layout->addStretch(1);
+
+    auto *promo = new QVBoxLayout;
+    promo->setContentsMargins(18, 18, 18, 18);
+    promo->setSpacing(10);
+    promo->addWidget(makeLabel(QStringLiteral("Available Now On Google Play"), QStringLiteral("SmallTitle")));
+    promo->addWidget(makeLabel(QStringLiteral("Take Glarewell with you. Install the Android app, sign in with the same "
+                                              "account, and keep your eye-health reports in sync across phone and "
+                                              "desktop."),
+                               QStringLiteral("MutedText"), true));
+    auto *install = new QPushButton(QStringLiteral("Install Now"));
+    install->setObjectName(QStringLiteral("PrimaryAction"));
+    connect(install, &QPushButton::clicked, this, [] {
+        QDesktopServices::openUrl(QUrl(QStringLiteral("https://play.google.com/store/search?q=Glarewell&c=apps")));
+    });
+    promo->addWidget(install);
+    layout->addWidget(makeCard(promo, true));
+
+    auto *footer = new QHBoxLayout;
+    footer->setContentsMargins(8, 0, 8, 0);
+    footer->addWidget(
+        makeLabel(QStringLiteral("© 2026 Brookvane. Not a medical device."), QStringLiteral("MutedText")));
+    layout->addLayout(footer);
+    return sidebar;
+}
+
+QWidget *MainWindow::createTopBar()
+{
+    auto *bar = new QWidget;
+    auto *layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(14);
+    auto *search =
+        makeLabel(QStringLiteral(" Search protection, reminders, exercises..."), QStringLiteral("TopSearch"));
+    search->setMinimumWidth(320);
+    layout->addWidget(search);
+    layout->addStretch(1);
+
+    auto *profile = new QPushButton;
+    profile->setObjectName(QStringLiteral("ProfileButton"));
+    profile->setFixedSize(46, 46);
+    profile->setIconSize(QSize(34, 34));
+    profile->setCursor(Qt::PointingHandCursor);
+    profile->setIcon(QIcon(
+        AssetLocator::renderLogoPixmap(AssetLocator::logoPath(), findAssetPath(QStringLiteral("assets/app.ico")), 36)));
+    profile->setStyleSheet(QStringLiteral(
+        "QPushButton#ProfileButton { background: rgba(255,255,255,0.12); border: 1px solid rgba(255,255,255,0.24); "
+        "border-radius: 23px; padding: 4px; }QPushButton#ProfileButton:hover { background: rgba(132,72,198,0.65); "
+        "border-color: rgba(201,145,255,0.85); }"));
+    profile->setToolTip(QStringLiteral("Profile · sign in or create an account"));
+    layout->addWidget(profile);
+    return bar;
+}
+
+QPushButton *MainWindow::createNavButton(const QString &text, int id)
+{
+    auto *button = new QPushButton(text);
+    button->setObjectName(QStringLiteral("NavButton"));
+    button->setCheckable(true);
+    button->setMinimumHeight(48);
+    m_navigation->addButton(button, id);
+    return button;
+}
+
+void MainWindow::switchPage(int index)
+{
+    if (!m_stack) {
+        return;
+    }
+    m_stack->setCurrentIndex(index);
+    if (QAbstractButton *button = m_navigation ? m_navigation->button(index) : nullptr) {
+        if (!button->isChecked()) {
+            button->setChecked(true);
+        }
+    }
+}
+
+void MainWindow::createTrayIcon()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { m_quitting = true; });
+
+    QIcon icon = QApplication::windowIcon();
+    if (icon.isNull()) {
+        const QString iconPath = findAssetPath(QStringLiteral("assets/app.ico"));
+        if (!iconPath.isEmpty()) {
+            icon = QIcon(iconPath);
+        }
+    }
+    m_tray = new TrayIcon(icon, this);
+    connect(m_tray, &TrayIcon::openRequested, this, &MainWindow::showWindowFromTray);
+    connect(m_tray, &TrayIcon::toggleProtectionRequested, this, &MainWindow::toggleProtection);
+    connect(m_tray, &TrayIcon::startWithWindowsToggled, this, &MainWindow::setStartWithWindows);
+    connect(m_tray, &TrayIcon::quitRequested, this, &MainWindow::quitFromTray);
+}
+
+void MainWindow::showWindowFromTray()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::toggleProtection()
+{
+    m_state.setProtectionEnabled(!m_state.protectionEnabled());
+}
+
+void MainWindow::quitFromTray()
+{
+    m_quitting = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    unregisterHotkeys();
+    if (!m_quitting && m_tray && m_tray->isVisible()) {
+        hide();
+        event->ignore();
+        if (!m_trayHintShown) {
+            m_trayHintShown = true;
+            m_tray->showMessage(
+                QStringLiteral("Glarewell"),
+                QStringLiteral(
+                    "Still running in the background. Protection stays active until you quit from the tray."),
+                kTrayHintMs);
+        }
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::setStartWithWindows(bool enabled)
+{
+    m_state.setStartWithWindows(enabled);
+    m_platform.autostart->setEnabled(enabled, QCoreApplication::applicationFilePath(),
+                                     {QStringLiteral("--background")});
+    if (m_tray) {
+        m_tray->setStartWithWindows(enabled);
+    }
+}
+
+bool MainWindow::foregroundTimerNeeded() const
+{
+    const bool protectionRules =
+        m_state.protectionEnabled() &&
+        (m_state.autoPauseEnabled() || m_state.appRulesEnabled() || m_state.fullScreenAutoPauseEnabled());
+    return protectionRules || m_state.magicWindowEnabled() || m_state.miniFloatingWindowEnabled();
+}
+
+void MainWindow::applyRuntimeState()
+{
+    syncFilterOverlays();
+    updateForegroundPauseState();
+    updateFilterOverlay();
+
+    m_reminders->applyTimers(m_autoPaused);
+
+    if (foregroundTimerNeeded()) {
+        if (!m_foregroundTimer->isActive()) {
+            m_foregroundTimer->start();
+        }
+    } else {
+        m_foregroundTimer->stop();
+        if (m_autoPaused) {
+            m_autoPaused = false;
+            m_activeRuleKey.clear();
+            QTimer::singleShot(0, this, &MainWindow::refreshUi);
+        }
+    }
+
+    if (!m_state.protectionEnabled() || m_autoPaused) {
+        m_overlayKeeperTimer->stop();
+    } else if (!m_overlayKeeperTimer->isActive()) {
+        m_overlayKeeperTimer->start();
+    }
+    // The focus overlay is configured here once it exists.
+}
+
+void MainWindow::refreshUi()
+{
+    const bool protection = m_state.protectionEnabled();
+    if (m_tray) {
+        m_tray->setProtectionEnabled(protection);
+        m_tray->setStartWithWindows(m_state.startWithWindows());
+    }
+    m_protectPage->refreshFromState();
+    m_exercisesPage->refreshFromState();
+    m_settingsPage->refreshFromState(0);
+
+    applyRuntimeState();
+    registerHotkeys();
+    updateDayNightState();
+}
+
+void MainWindow::onSettingsChangedForCloud()
+{
+    // Uploading the settings snapshot starts with the cloud account.
+}
+
+void MainWindow::trackUsage() {}
+void MainWindow::syncFilterOverlays() {}
+void MainWindow::updateFilterOverlay() {}
+void MainWindow::ensureOverlaysVisible() {}
+void MainWindow::updateForegroundPauseState() {}
+void MainWindow::updateDayNightState() {}
+void MainWindow::showBreakReminder() {}
+void MainWindow::showRelaxReminder() {}
+void MainWindow::checkExerciseReminder() {}
+void MainWindow::showExerciseReminder() {}
+void MainWindow::updateRelaxIdlePauseState() {}
+void MainWindow::updateAutoDarkState() {}
+void MainWindow::registerHotkeys() {}
+
+void MainWindow::unregisterHotkeys()
+{
+    m_platform.hotkeys->unregisterAll();
+}
+
+void MainWindow::pushDailyReport() {}
+void MainWindow::pushCloudSettings() {}
