@@ -42,6 +42,8 @@ public:
     bool relaxPreviewActive() const { return m_relaxPreviewActive; }
     bool relaxIdlePaused() const { return m_relaxIdlePaused; }
     qint64 relaxRemainingMs() const { return m_relaxRemainingMs; }
+    // The relax timer was resumed with the rest of an idle-paused cycle and has not fired since.
+    bool relaxResumePending() const { return m_relaxResumedWithRemainder; }
     QDate lastExerciseReminderDate() const { return m_lastExerciseReminderDate; }
 
     // The relax timer's cycle: Pomodoro work time, or the relax interval (at least one minute).

@@ -2,7 +2,9 @@
 #include "BreakReminders.h"
 #include "Clock.h"
 #include "FakePlatform.h"
+#include "MainWindow.h"
 #include "ModalResponder.h"
+#include "ReminderScheduler.h"
 #include "TempStore.h"
 
 #include <QDir>
@@ -484,6 +486,64 @@ private slots:
         f.clock.setNow(QDateTime(QDate(2026, 3, 3), QTime(9, 0), Qt::LocalTime));
         f.reminders.checkExerciseReminder();
         QCOMPARE(f.shown.size(), 1);
+    }
+
+    void armingKeepsIdlePauseAndResumedRest()
+    {
+        TempStore store;
+        ManualClock clock;
+        AppState state(nullptr, &clock);
+        FakePlatform platform;
+        ReminderScheduler scheduler(state, platform.services());
+        scheduler.handlers()->setDialogRunner([](const ReminderRequest &) {});
+        scheduler.handlers()->setBeep([] {});
+        state.setProtectionEnabled(true);
+        state.setRelaxPauseOnIdleMinutes(5);
+        scheduler.applyTimers(false);
+        QTimer *relax = scheduler.relaxTimer();
+        QVERIFY(relax->isActive());
+        QCOMPARE(relax->interval(), 30 * kMinute);
+
+        platform.idle->idle = 6 * kMinute;
+        scheduler.updateRelaxIdlePauseState();
+        QVERIFY(!relax->isActive());
+        scheduler.applyTimers(false); // any settings change while the user is away
+        QVERIFY(!relax->isActive());
+
+        platform.idle->idle = 0;
+        scheduler.updateRelaxIdlePauseState();
+        QVERIFY(relax->isActive());
+        const int rest = relax->interval();
+        QVERIFY(rest < 31 * kMinute);
+        scheduler.applyTimers(false);
+        QCOMPARE(relax->interval(), rest); // the rest of the cycle survives re-arming
+
+        state.setRelaxIntervalMinutes(60); // a real change of the cycle still takes effect
+        scheduler.handlers()->showRelaxReminder();
+        QCOMPARE(relax->interval(), 60 * kMinute);
+    }
+
+    void mainWindowDelegatesToTheHandlers()
+    {
+        TempStore store;
+        ManualClock clock(QDateTime(QDate(2026, 3, 2), QTime(12, 0), Qt::LocalTime)); // off the exercise minute
+        FakePlatform platform;
+        MainWindow window(platform.services(), &clock);
+        QList<ReminderRequest> shown;
+        BreakReminders *handlers = window.reminders()->handlers();
+        handlers->setDialogRunner([&shown](const ReminderRequest &request) { shown.append(request); });
+        handlers->setBeep([] {});
+        window.state().setBreakReminderEnabled(true);
+        window.showBreakReminder();
+        window.showRelaxReminder();
+        window.previewRelaxReminder();
+        window.showExerciseReminder();
+        QCOMPARE(shown.size(), 4);
+        QCOMPARE(shown.at(0).title, QStringLiteral("20-20-20 Break"));
+        QCOMPARE(shown.at(1).title, QStringLiteral("Relax Eyes"));
+        QVERIFY(shown.at(1).enforced);
+        QVERIFY(!shown.at(2).enforced);
+        QCOMPARE(shown.at(3).title, QStringLiteral("Exercise Reminder"));
     }
 
     void picksAWallpaperFromTheFolder()
