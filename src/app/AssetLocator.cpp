@@ -46,7 +46,11 @@ QPixmap renderLogoPixmap(const QString &logoPath, const QString &iconPath, int s
         return QPixmap::fromImage(image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
     if (!iconPath.isEmpty()) {
-        return QIcon(iconPath).pixmap(size, size);
+        // An icon file may not hold an image as large as asked for; scale so callers always get size x size.
+        const QPixmap icon = QIcon(iconPath).pixmap(size, size);
+        if (!icon.isNull()) {
+            return icon.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
     }
     return pixmap;
 }

@@ -21,6 +21,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
@@ -52,11 +53,16 @@ QTimer *makeTimer(QObject *parent, int intervalMs, bool singleShot = false)
 } // namespace
 
 MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent)
-    : QMainWindow(parent), m_state(nullptr, clock), m_platform(platform), m_clock(clock ? clock : &Clock::system())
+    : QMainWindow(parent), m_state(nullptr, clock), m_platform(platform), m_clock(clock ? clock : &Clock::system()),
+      m_usageSampler(m_state, *platform.idleTime)
 {
     setWindowTitle(QStringLiteral("Glarewell"));
-    resize(1540, 940);
-    setMinimumSize(1280, 820);
+    // On screens smaller than the design size (a 1366x768 laptop) the window must still fit, or its lower
+    // part could never be reached.
+    const QSize available =
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableSize() : QSize(1540, 940);
+    setMinimumSize(QSize(1280, 820).boundedTo(available));
+    resize(QSize(1540, 940).boundedTo(available));
 
     const QString iconPath = findAssetPath(QStringLiteral("assets/app.ico"));
     if (!iconPath.isEmpty()) {
@@ -112,7 +118,6 @@ MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent
 
     m_usageTimer = makeTimer(this, kUsageIntervalMs);
     connect(m_usageTimer, &QTimer::timeout, this, &MainWindow::trackUsage);
-    connect(m_usageTimer, &QTimer::timeout, this, &MainWindow::updateRelaxIdlePauseState);
     m_usageTimer->start();
     m_dayNightTimer = makeTimer(this, kDayNightIntervalMs);
     connect(m_dayNightTimer, &QTimer::timeout, this, &MainWindow::updateDayNightState);
@@ -201,7 +206,7 @@ QWidget *MainWindow::createSidebar()
     auto *promo = new QVBoxLayout;
     promo->setContentsMargins(18, 18, 18, 18);
     promo->setSpacing(10);
-    promo->addWidget(makeLabel(QStringLiteral("Available Now On Google Play"), QStringLiteral("SmallTitle")));
+    promo->addWidget(makeLabel(QStringLiteral("Available Now On Google Play"), QStringLiteral("SmallTitle"), true));
     promo->addWidget(makeLabel(QStringLiteral("Take Glarewell with you. Install the Android app, sign in with the same "
                                               "account, and keep your eye-health reports in sync across phone and "
                                               "desktop."),
@@ -217,7 +222,7 @@ QWidget *MainWindow::createSidebar()
     auto *footer = new QHBoxLayout;
     footer->setContentsMargins(8, 0, 8, 0);
     footer->addWidget(
-        makeLabel(QStringLiteral("© 2026 Brookvane. Not a medical device."), QStringLiteral("MutedText")));
+        makeLabel(QStringLiteral("© 2026 Brookvane · not a medical device"), QStringLiteral("MutedText"), true));
     layout->addLayout(footer);
     return sidebar;
 }
@@ -401,7 +406,13 @@ void MainWindow::onSettingsChangedForCloud()
     // Uploading the settings snapshot starts with the cloud account.
 }
 
-void MainWindow::trackUsage() {}
+void MainWindow::trackUsage()
+{
+    m_usageSampler.sample();
+    updateRelaxIdlePauseState();
+    updateAutoDarkState();
+}
+
 void MainWindow::syncFilterOverlays() {}
 void MainWindow::updateFilterOverlay() {}
 void MainWindow::ensureOverlaysVisible() {}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppState.h"
+#include "UsageSampler.h"
 
 #include <QJsonObject>
 #include <QMainWindow>
@@ -37,6 +38,7 @@ public:
     QTimer *foregroundTimer() const { return m_foregroundTimer; }
     QTimer *overlayKeeperTimer() const { return m_overlayKeeperTimer; }
     QTimer *usageTimer() const { return m_usageTimer; }
+    const UsageSampler &usageSampler() const { return m_usageSampler; }
     QTimer *dayNightTimer() const { return m_dayNightTimer; }
     bool isAutoPaused() const { return m_autoPaused; }
     bool trayHintShown() const { return m_trayHintShown; }
@@ -91,6 +93,7 @@ private:
     AppState m_state;
     PlatformServices &m_platform;
     Clock *m_clock;
+    UsageSampler m_usageSampler;
 
     QStackedWidget *m_stack = nullptr;
     QButtonGroup *m_navigation = nullptr;

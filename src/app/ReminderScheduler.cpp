@@ -2,14 +2,36 @@
 
 #include "AppState.h"
 #include "BreakReminders.h"
+#include "UnavailableServices.h"
 
 #include <QTimer>
 #include <algorithm>
+
+namespace {
+
+PlatformServices &standInServices()
+{
+    static PlatformServices services = [] {
+        PlatformServices filled;
+        Unavailable::fillMissing(filled);
+        return filled;
+    }();
+    return services;
+}
+
+} // namespace
+
+ReminderScheduler::ReminderScheduler(AppState &state, QObject *parent)
+    : ReminderScheduler(state, standInServices(), parent)
+{}
 
 ReminderScheduler::ReminderScheduler(AppState &state, PlatformServices &platform, QObject *parent)
     : QObject(parent), m_state(state), m_breakTimer(new QTimer(this)), m_relaxTimer(new QTimer(this)),
       m_exerciseTimer(new QTimer(this)), m_handlers(new BreakReminders(state, platform, m_relaxTimer, this))
 {
+    // Coarse timers may drift by 5% of their interval, a full minute on a 20-minute break.
+    m_breakTimer->setTimerType(Qt::PreciseTimer);
+    m_relaxTimer->setTimerType(Qt::PreciseTimer);
     m_exerciseTimer->setInterval(kExerciseCheckMs);
     connect(m_breakTimer, &QTimer::timeout, this, &ReminderScheduler::breakDue);
     connect(m_relaxTimer, &QTimer::timeout, this, &ReminderScheduler::relaxDue);

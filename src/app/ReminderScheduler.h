@@ -18,6 +18,8 @@ public:
     static constexpr int kExerciseCheckMs = 30 * 1000;
 
     ReminderScheduler(AppState &state, PlatformServices &platform, QObject *parent = nullptr);
+    // Reminders without system services (no keep-awake, lock or keyboard grab).
+    explicit ReminderScheduler(AppState &state, QObject *parent = nullptr);
 
     // Arms or stops the timers for the current settings; autoPaused stops the break timers like protection off.
     void applyTimers(bool autoPaused);

@@ -54,4 +54,5 @@ void TrayIcon::setStartWithWindows(bool enabled)
 void TrayIcon::showMessage(const QString &title, const QString &text, int milliseconds)
 {
     m_icon->showMessage(title, text, QSystemTrayIcon::Information, milliseconds);
+    emit messageShown(title, text);
 }

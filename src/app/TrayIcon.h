@@ -27,6 +27,7 @@ signals:
     void toggleProtectionRequested();
     void startWithWindowsToggled(bool enabled);
     void quitRequested();
+    void messageShown(const QString &title, const QString &text);
 
 private:
     QSystemTrayIcon *m_icon;

@@ -1,8 +1,11 @@
 #include "AppState.h"
 
 #include "Clock.h"
+#include "HealthScore.h"
 
 #include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonValue>
 #include <algorithm>
 #include <cmath>
@@ -14,6 +17,11 @@ const QString kOrganisation = QStringLiteral("Brookvane");
 const QString kApplication = QStringLiteral("GlarewellWindows");
 const QString kCustomMode = QStringLiteral("Custom");
 const QString kModeNameKey = QStringLiteral("currentModeName");
+const QString kUsageHistoryKey = QStringLiteral("usageHistory");
+const QString kUsageDayKey = QStringLiteral("usageDayKey");
+const QString kExerciseDayKey = QStringLiteral("exerciseDayKey");
+// A session of this length ended by an idle break counts as a long session followed by a break.
+constexpr int kLongSessionSeconds = 20 * 60;
 const char kPasswordSalt[] = "KappaTwelveBreakSalt::";
 
 // Default of each preference, so resets use the same values the table declares.
@@ -82,12 +90,27 @@ bool jsonToBool(const QJsonValue &value)
     }
 }
 
+// QSettings guards each write of its file with "<file>.lock". A writer killed after creating that file but
+// before putting its process id into it leaves an empty lock, which QLockFile takes for stale only after
+// 30 seconds: the next write would hang that long. A live writer fills the file at once, so an empty lock
+// older than a second is abandoned.
+void removeAbandonedStoreLock(const QString &storeFile)
+{
+    const QFileInfo lock(storeFile + QLatin1String(".lock"));
+    if (lock.exists() && lock.size() == 0 && lock.lastModified().msecsTo(Clock::system().now()) > 1000) {
+        QFile::remove(lock.filePath());
+    }
+}
+
 } // namespace
 
 AppState::AppState(QObject *parent, Clock *clock)
     : QObject(parent), m_settings(kOrganisation, kApplication), m_clock(clock ? clock : &Clock::system())
 {
+    removeAbandonedStoreLock(m_settings.fileName());
     load();
+    // A day rolled over while loading is on disk before anything else happens.
+    flushStore();
 }
 
 AppState::~AppState() = default;
@@ -262,7 +285,7 @@ void AppState::loadScreenTimeKeys()
 
 void AppState::loadUsageHistory()
 {
-    m_usageHistoryJson = m_settings.value(QStringLiteral("usageHistory")).toString();
+    m_usageHistory = UsageHistory::fromJson(m_settings.value(kUsageHistoryKey).toString().toUtf8());
 }
 
 void AppState::backfillUsageHistory()
@@ -272,16 +295,200 @@ void AppState::backfillUsageHistory()
 
 void AppState::rollOverDayIfNeeded()
 {
-    // Archiving the previous day is added with the usage tracking.
+    const QString today = m_clock->todayKey();
+    if (m_usageDayKey != today) {
+        rollOverUsageDay(today);
+    }
+    if (m_exerciseDayKey != today) {
+        m_exerciseDayKey = today;
+        m_exercisesCompletedToday = 0;
+        saveValue(kExerciseDayKey, m_exerciseDayKey);
+        saveValue(QStringLiteral("exercisesCompletedToday"), m_exercisesCompletedToday);
+    }
 }
 
 void AppState::saveUsageHistory()
 {
-    saveValue(QStringLiteral("usageDayKey"), m_usageDayKey);
-    saveValue(QStringLiteral("exerciseDayKey"), m_exerciseDayKey);
+    saveValue(kUsageHistoryKey, QString::fromUtf8(m_usageHistory.toJson()));
+}
+
+// ---- Screen time --------------------------------------------------------------------------------------------------
+
+void AppState::flushStore()
+{
+    // QSettings replaces its file atomically (a temporary file renamed over the old one), so whatever moment the
+    // process dies at, the file on disk is either the previous or the new complete state. Without this sync the
+    // values would wait in memory for the event loop and a crash could lose many ticks.
+    m_settings.sync();
+}
+
+void AppState::rollOverUsageDay(const QString &todayKey)
+{
+    archiveUsageDay();
+    m_usageDayKey = todayKey;
+#define GW_ZERO_COUNTER(name) m_##name = 0;
+    GLAREWELL_USAGE_COUNTERS(GW_ZERO_COUNTER)
+#undef GW_ZERO_COUNTER
+    saveValue(kUsageDayKey, m_usageDayKey);
 #define GW_SAVE_COUNTER(name) saveValue(QStringLiteral(#name), m_##name);
-    GLAREWELL_DAY_COUNTERS(GW_SAVE_COUNTER)
+    GLAREWELL_USAGE_COUNTERS(GW_SAVE_COUNTER)
 #undef GW_SAVE_COUNTER
+}
+
+void AppState::archiveUsageDay()
+{
+    if (m_usageDayKey.isEmpty() || (m_todayScreenSeconds <= 0 && m_todaySessionCount == 0)) {
+        return; // an empty day leaves no record
+    }
+    UsageDayRecord record;
+    record.date = m_usageDayKey;
+    record.screenSeconds = m_todayScreenSeconds;
+    record.nightSeconds = m_nightScreenSeconds;
+    record.longestSessionSeconds = m_longestSessionSeconds;
+    record.sessionsOver20 = m_sessionsOver20;
+    record.breaksAfter20 = m_breaksAfter20;
+    record.sessionCount = m_todaySessionCount;
+    m_usageHistory.archive(record);
+    saveUsageHistory();
+}
+
+void AppState::archiveCurrentDay()
+{
+    archiveUsageDay();
+    flushStore();
+}
+
+void AppState::recordActiveTick(int seconds)
+{
+    if (seconds <= 0) {
+        return;
+    }
+    // One reading of the clock decides both the day and whether the tick is night time.
+    const QDateTime now = m_clock->now();
+    const QString today = now.date().toString(Qt::ISODate);
+    if (today != m_usageDayKey) {
+        rollOverUsageDay(today);
+    }
+    m_todayScreenSeconds += seconds;
+    m_currentSessionSeconds += seconds;
+    m_longestSessionSeconds = std::max(m_longestSessionSeconds, m_currentSessionSeconds);
+    const int hour = now.time().hour();
+    if (hour < 6 || hour >= 22) {
+        m_nightScreenSeconds += seconds;
+    }
+    saveValue(QStringLiteral("todayScreenSeconds"), m_todayScreenSeconds);
+    saveValue(QStringLiteral("nightScreenSeconds"), m_nightScreenSeconds);
+    saveValue(QStringLiteral("currentSessionSeconds"), m_currentSessionSeconds);
+    saveValue(QStringLiteral("longestSessionSeconds"), m_longestSessionSeconds);
+    flushStore();
+    emit stateChanged();
+}
+
+void AppState::recordIdleBreak()
+{
+    if (m_currentSessionSeconds > 0) {
+        ++m_todaySessionCount;
+        saveValue(QStringLiteral("todaySessionCount"), m_todaySessionCount);
+        if (m_currentSessionSeconds >= kLongSessionSeconds) {
+            ++m_sessionsOver20;
+            ++m_breaksAfter20;
+            saveValue(QStringLiteral("sessionsOver20"), m_sessionsOver20);
+            saveValue(QStringLiteral("breaksAfter20"), m_breaksAfter20);
+        }
+    }
+    m_currentSessionSeconds = 0;
+    saveValue(QStringLiteral("currentSessionSeconds"), m_currentSessionSeconds);
+    flushStore();
+}
+
+void AppState::completeExercise()
+{
+    const QString today = m_clock->todayKey();
+    if (today != m_exerciseDayKey) {
+        m_exerciseDayKey = today;
+        m_exercisesCompletedToday = 0;
+        saveValue(kExerciseDayKey, m_exerciseDayKey);
+    }
+    ++m_exercisesCompletedToday;
+    saveValue(QStringLiteral("exercisesCompletedToday"), m_exercisesCompletedToday);
+    flushStore();
+    emit stateChanged();
+}
+
+bool AppState::usageDayIsToday() const
+{
+    return m_usageDayKey == m_clock->todayKey();
+}
+
+int AppState::todayScreenMinutes() const
+{
+    return usageDayIsToday() ? m_todayScreenSeconds / 60 : 0;
+}
+
+int AppState::nightScreenMinutes() const
+{
+    return usageDayIsToday() ? m_nightScreenSeconds / 60 : 0;
+}
+
+int AppState::longestSessionMinutes() const
+{
+    return usageDayIsToday() ? m_longestSessionSeconds / 60 : 0;
+}
+
+int AppState::screenSessionsOver20() const
+{
+    return usageDayIsToday() ? m_sessionsOver20 : 0;
+}
+
+int AppState::screenBreaksAfter20() const
+{
+    return usageDayIsToday() ? m_breaksAfter20 : 0;
+}
+
+int AppState::exercisesCompletedToday() const
+{
+    return m_exerciseDayKey == m_clock->todayKey() ? m_exercisesCompletedToday : 0;
+}
+
+QString AppState::formattedScreenTime() const
+{
+    const int seconds = usageDayIsToday() ? m_todayScreenSeconds : 0;
+    return QStringLiteral("%1h %2m").arg(seconds / 3600).arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'));
+}
+
+int AppState::healthScoreWindowDays() const
+{
+    return HealthScore::kWindowDays;
+}
+
+UsageWindowStats AppState::usageWindow(int days) const
+{
+    return HealthScore::usageWindow(m_usageHistory.records(), m_clock->today(), days);
+}
+
+int AppState::healthScore() const
+{
+    HealthScore::LiveFactors live;
+    live.exercisesCompletedToday = exercisesCompletedToday();
+    live.protectionEnabled = m_protectionEnabled;
+    live.breakReminderEnabled = m_breakReminderEnabled;
+    live.relaxEyesReminderEnabled = m_relaxEyesReminderEnabled;
+    return HealthScore::score(m_usageHistory.records(), m_clock->today(), live);
+}
+
+QString AppState::healthStatus() const
+{
+    return HealthScore::status(healthScore());
+}
+
+QList<int> AppState::dailyHealthScores(int days) const
+{
+    return HealthScore::dailyScores(m_usageHistory.records(), m_clock->today(), days);
+}
+
+QList<int> AppState::dailyScreenMinutes(int days) const
+{
+    return HealthScore::dailyScreenMinutes(m_usageHistory.records(), m_clock->today(), days);
 }
 
 // ---- Resets -------------------------------------------------------------------------------------------------------

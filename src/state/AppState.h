@@ -2,6 +2,8 @@
 
 #include "PreferenceLimits.h"
 #include "PreferenceTable.h"
+#include "UsageHistory.h"
+#include "UsageWindowStats.h"
 
 #include <QColor>
 #include <QJsonObject>
@@ -20,15 +22,17 @@ struct ColorMode {
 };
 
 // Day counters that belong to the screen-time tracking; they live in the same store and survive a reset.
-#define GLAREWELL_DAY_COUNTERS(X)                                                                                      \
+// The usage counters belong to the usage day and start again at its rollover; the exercise counter has a day
+// of its own.
+#define GLAREWELL_USAGE_COUNTERS(X)                                                                                    \
     X(todayScreenSeconds)                                                                                              \
     X(nightScreenSeconds)                                                                                              \
     X(currentSessionSeconds)                                                                                           \
     X(longestSessionSeconds)                                                                                           \
     X(sessionsOver20)                                                                                                  \
     X(breaksAfter20)                                                                                                   \
-    X(todaySessionCount)                                                                                               \
-    X(exercisesCompletedToday)
+    X(todaySessionCount)
+#define GLAREWELL_DAY_COUNTERS(X) GLAREWELL_USAGE_COUNTERS(X) X(exercisesCompletedToday)
 
 #define GW_SETTER_DECL_Plain(Type, Setter) void set##Setter(const Type &value);
 #define GW_SETTER_DECL_Custom(Type, Setter) void set##Setter(const Type &value);
@@ -91,12 +95,41 @@ public:
     bool hasRelaxPassword() const { return !m_relaxPasswordHash.isEmpty(); }
     static QString relaxPasswordDigest(const QString &password);
 
-    // Screen-time keys kept in the same store.
+    // Screen-time keys kept in the same store. The counter getters return the stored values of the usage day,
+    // whichever day that is; the "today" figures below read 0 once that day is over.
     QString usageDayKey() const { return m_usageDayKey; }
     QString exerciseDayKey() const { return m_exerciseDayKey; }
-    QString usageHistoryJson() const { return m_usageHistoryJson; }
+    QString usageHistoryJson() const { return QString::fromUtf8(m_usageHistory.toJson()); }
     bool usageBackfilled() const { return m_usageBackfilled; }
-    GLAREWELL_DAY_COUNTERS(GW_COUNTER_GETTER)
+    GLAREWELL_USAGE_COUNTERS(GW_COUNTER_GETTER)
+
+    // Screen-time tracking. Each operation that changes counters reaches the disk before it returns, so a
+    // crash loses at most the tick in progress.
+    void recordActiveTick(int seconds);
+    void recordIdleBreak();
+    void completeExercise();
+    void archiveCurrentDay();
+
+    // Today's figures; all 0 while the counters still belong to an earlier day (left idle over midnight).
+    int todayScreenMinutes() const;
+    int nightScreenMinutes() const;
+    int longestSessionMinutes() const;
+    int screenSessionsOver20() const;
+    int screenBreaksAfter20() const;
+    int exercisesCompletedToday() const;
+    QString formattedScreenTime() const;
+
+    // Usage history and eye health score.
+    const UsageHistory &usageHistory() const { return m_usageHistory; }
+    int trackedUsageDays() const { return m_usageHistory.size(); }
+    int healthScoreWindowDays() const;
+    UsageWindowStats usageWindow(int days) const;
+    int healthScore() const;
+    QString healthStatus() const;
+    QList<int> dailyHealthScores(int days) const;
+    QList<int> dailyScreenMinutes(int days) const;
+    void loadUsageHistory();
+    void saveUsageHistory();
 
     // Writes one value into the store, nothing else. Every store write goes through here (tests record them).
     virtual void saveValue(const QString &key, const QVariant &value);
@@ -112,10 +145,12 @@ private:
     void loadPreferences();
     void loadModeName();
     void loadScreenTimeKeys();
-    void loadUsageHistory();
     void backfillUsageHistory();
     void rollOverDayIfNeeded();
-    void saveUsageHistory();
+    void rollOverUsageDay(const QString &todayKey);
+    void archiveUsageDay();
+    bool usageDayIsToday() const;
+    void flushStore();
     void restoreDefaults();
     QString modeNameForColor(const QColor &color) const;
 
@@ -132,7 +167,7 @@ private:
 
     QString m_usageDayKey;
     QString m_exerciseDayKey;
-    QString m_usageHistoryJson;
+    UsageHistory m_usageHistory;
     bool m_usageBackfilled = false;
     GLAREWELL_DAY_COUNTERS(GW_COUNTER_MEMBER)
 };

@@ -1,3 +1,5 @@
+#include "LinuxAutostart.h"
+#include "LinuxIdleTime.h"
 #include "LinuxKeepAwake.h"
 #include "LinuxKeyboardBlocker.h"
 #include "LinuxWorkstationLock.h"
@@ -7,10 +9,12 @@
 std::unique_ptr<PlatformServices> createPlatformServices()
 {
     auto services = std::make_unique<PlatformServices>();
+    services->autostart = std::make_unique<LinuxAutostart>();
+    services->idleTime = std::make_unique<LinuxIdleTime>();
     services->keyboardBlocker = std::make_unique<LinuxKeyboardBlocker>();
     services->keepAwake = std::make_unique<LinuxKeepAwake>();
     services->workstationLock = std::make_unique<LinuxWorkstationLock>();
-    // Services this backend does not provide yet fail quietly.
+    // Services this backend does not provide fail quietly.
     Unavailable::fillMissing(*services);
     return services;
 }
