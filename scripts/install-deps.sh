@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config clang-format
   # Qt 6 and X11
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-multimedia-dev
+  # Qt Multimedia's GStreamer backend needs the base and good plugins (playbin, wavparse, audio sinks)
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   qt6-qpa-plugins libgl-dev libx11-dev libxss-dev libxext-dev libx11-xcb-dev libxcb1-dev
   # fonts so the UI renders text
   fonts-dejavu-core fonts-noto-core

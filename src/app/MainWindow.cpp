@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AssetLocator.h"
+#include "BreakReminders.h"
 #include "Clock.h"
 #include "ExercisesPage.h"
 #include "FilterOverlayController.h"
@@ -109,7 +110,7 @@ MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent
     connect(m_settingsPage, &SettingsPage::openDevicesRequested, this, [this] { switchPage(DevicesPage); });
 
     // Reminder timers are armed by applyRuntimeState(); the others run from the start.
-    m_reminders = new ReminderScheduler(m_state, this);
+    m_reminders = new ReminderScheduler(m_state, m_platform, this);
     connect(m_reminders, &ReminderScheduler::breakDue, this, &MainWindow::showBreakReminder);
     connect(m_reminders, &ReminderScheduler::relaxDue, this, &MainWindow::showRelaxReminder);
     connect(m_reminders, &ReminderScheduler::exerciseCheckDue, this, &MainWindow::checkExerciseReminder);
@@ -136,6 +137,11 @@ MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent
 
     connect(&m_state, &AppState::stateChanged, this, &MainWindow::refreshUi);
     createTrayIcon();
+    BreakReminders *handlers = m_reminders->handlers();
+    handlers->setDialogParent(this);
+    handlers->setTrayIcon(m_tray ? m_tray->icon() : nullptr);
+    handlers->setRuntimeStateApplier([this] { applyRuntimeState(); });
+    handlers->setAutoPausedCheck([this] { return m_autoPaused; });
 
     connect(&m_state, &AppState::stateChanged, this, &MainWindow::onSettingsChangedForCloud);
     m_settingsPushTimer = makeTimer(this, kSettingsPushDelayMs, true);
@@ -429,11 +435,37 @@ void MainWindow::trackUsage()
 
 void MainWindow::updateForegroundPauseState() {}
 void MainWindow::updateDayNightState() {}
-void MainWindow::showBreakReminder() {}
-void MainWindow::showRelaxReminder() {}
-void MainWindow::checkExerciseReminder() {}
-void MainWindow::showExerciseReminder() {}
-void MainWindow::updateRelaxIdlePauseState() {}
+
+void MainWindow::showBreakReminder()
+{
+    m_reminders->showBreakReminder();
+}
+
+void MainWindow::showRelaxReminder()
+{
+    m_reminders->showRelaxReminder();
+}
+
+void MainWindow::previewRelaxReminder()
+{
+    m_reminders->previewRelaxReminder();
+}
+
+void MainWindow::checkExerciseReminder()
+{
+    m_reminders->checkExerciseReminder();
+}
+
+void MainWindow::showExerciseReminder()
+{
+    m_reminders->showExerciseReminder();
+}
+
+void MainWindow::updateRelaxIdlePauseState()
+{
+    m_reminders->updateRelaxIdlePauseState();
+}
+
 void MainWindow::updateAutoDarkState() {}
 void MainWindow::registerHotkeys() {}
 

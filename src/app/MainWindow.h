@@ -69,6 +69,7 @@ public slots:
     // Reminders
     void showBreakReminder();
     void showRelaxReminder();
+    void previewRelaxReminder();
     void checkExerciseReminder();
     void showExerciseReminder();
     void updateRelaxIdlePauseState();

@@ -1,13 +1,33 @@
 #include "ReminderScheduler.h"
 
 #include "AppState.h"
+#include "BreakReminders.h"
+#include "UnavailableServices.h"
 
 #include <QTimer>
 #include <algorithm>
 
+namespace {
+
+PlatformServices &standInServices()
+{
+    static PlatformServices services = [] {
+        PlatformServices filled;
+        Unavailable::fillMissing(filled);
+        return filled;
+    }();
+    return services;
+}
+
+} // namespace
+
 ReminderScheduler::ReminderScheduler(AppState &state, QObject *parent)
+    : ReminderScheduler(state, standInServices(), parent)
+{}
+
+ReminderScheduler::ReminderScheduler(AppState &state, PlatformServices &platform, QObject *parent)
     : QObject(parent), m_state(state), m_breakTimer(new QTimer(this)), m_relaxTimer(new QTimer(this)),
-      m_exerciseTimer(new QTimer(this))
+      m_exerciseTimer(new QTimer(this)), m_handlers(new BreakReminders(state, platform, m_relaxTimer, this))
 {
     // Coarse timers may drift by 5% of their interval, a full minute on a 20-minute break.
     m_breakTimer->setTimerType(Qt::PreciseTimer);
@@ -45,7 +65,12 @@ void ReminderScheduler::applyTimers(bool autoPaused)
             m_breakTimer->stop();
         }
         if (m_state.relaxEyesReminderEnabled()) {
-            ensureRunning(m_relaxTimer, relaxIntervalMs());
+            // Idle time does not count toward a break: an idle-paused timer stays stopped until input
+            // resumes, and a timer resumed with the rest of its cycle keeps that rest.
+            const bool resumedRest = m_handlers->relaxResumePending() && m_relaxTimer->isActive();
+            if (!m_handlers->relaxIdlePaused() && !resumedRest) {
+                ensureRunning(m_relaxTimer, relaxIntervalMs());
+            }
         } else {
             m_relaxTimer->stop();
         }
@@ -59,4 +84,34 @@ void ReminderScheduler::applyTimers(bool autoPaused)
     } else {
         m_exerciseTimer->stop();
     }
+}
+
+void ReminderScheduler::showBreakReminder()
+{
+    m_handlers->showBreakReminder();
+}
+
+void ReminderScheduler::showRelaxReminder()
+{
+    m_handlers->showRelaxReminder();
+}
+
+void ReminderScheduler::previewRelaxReminder()
+{
+    m_handlers->previewRelaxReminder();
+}
+
+void ReminderScheduler::checkExerciseReminder()
+{
+    m_handlers->checkExerciseReminder();
+}
+
+void ReminderScheduler::showExerciseReminder()
+{
+    m_handlers->showExerciseReminder();
+}
+
+void ReminderScheduler::updateRelaxIdlePauseState()
+{
+    m_handlers->updateRelaxIdlePauseState();
 }

@@ -3,11 +3,13 @@
 #include <QObject>
 
 class AppState;
+class BreakReminders;
 class QTimer;
+struct PlatformServices;
 
 // Owns the break, relax and exercise timers and keeps them armed according to the settings. A timer
 // that already runs with the right interval is left alone so its countdown is never restarted by an
-// unrelated change.
+// unrelated change. The reminders the timers lead to are shown by its BreakReminders.
 class ReminderScheduler : public QObject {
     Q_OBJECT
 
@@ -15,6 +17,8 @@ public:
     static constexpr int kBreakIntervalMs = 20 * 60 * 1000;
     static constexpr int kExerciseCheckMs = 30 * 1000;
 
+    ReminderScheduler(AppState &state, PlatformServices &platform, QObject *parent = nullptr);
+    // Reminders without system services (no keep-awake, lock or keyboard grab).
     explicit ReminderScheduler(AppState &state, QObject *parent = nullptr);
 
     // Arms or stops the timers for the current settings; autoPaused stops the break timers like protection off.
@@ -25,6 +29,15 @@ public:
     QTimer *breakTimer() const { return m_breakTimer; }
     QTimer *relaxTimer() const { return m_relaxTimer; }
     QTimer *exerciseTimer() const { return m_exerciseTimer; }
+    BreakReminders *handlers() const { return m_handlers; }
+
+public slots:
+    void showBreakReminder();
+    void showRelaxReminder();
+    void previewRelaxReminder();
+    void checkExerciseReminder();
+    void showExerciseReminder();
+    void updateRelaxIdlePauseState();
 
 signals:
     void breakDue();
@@ -38,4 +51,5 @@ private:
     QTimer *m_breakTimer;
     QTimer *m_relaxTimer;
     QTimer *m_exerciseTimer;
+    BreakReminders *m_handlers;
 };

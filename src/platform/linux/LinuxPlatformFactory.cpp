@@ -1,6 +1,9 @@
 #include "LinuxAutostart.h"
 #include "LinuxIdleTime.h"
+#include "LinuxKeepAwake.h"
+#include "LinuxKeyboardBlocker.h"
 #include "LinuxWindowStacking.h"
+#include "LinuxWorkstationLock.h"
 #include "PlatformServices.h"
 #include "UnavailableServices.h"
 
@@ -10,6 +13,9 @@ std::unique_ptr<PlatformServices> createPlatformServices()
     services->autostart = std::make_unique<LinuxAutostart>();
     services->idleTime = std::make_unique<LinuxIdleTime>();
     services->stacking = std::make_unique<LinuxWindowStacking>();
+    services->keyboardBlocker = std::make_unique<LinuxKeyboardBlocker>();
+    services->keepAwake = std::make_unique<LinuxKeepAwake>();
+    services->workstationLock = std::make_unique<LinuxWorkstationLock>();
     // Services this backend does not provide fail quietly.
     Unavailable::fillMissing(*services);
     return services;
