@@ -6,6 +6,7 @@
 
 #include <QTimer>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -40,10 +41,12 @@ ReminderScheduler::ReminderScheduler(AppState &state, PlatformServices &platform
 
 int ReminderScheduler::relaxIntervalMs() const
 {
-    if (m_state.pomodoroEnabled()) {
-        return m_state.pomodoroWorkMinutes() * 60000;
-    }
-    return std::max(1, m_state.relaxIntervalMinutes()) * 60000;
+    // The stored interval has no upper limit; cap it so a huge value cannot overflow into a negative interval.
+    constexpr int kMinuteMs = 60000;
+    constexpr int kLongestMinutes = std::numeric_limits<int>::max() / kMinuteMs;
+    const int minutes =
+        m_state.pomodoroEnabled() ? m_state.pomodoroWorkMinutes() : std::max(1, m_state.relaxIntervalMinutes());
+    return std::min(minutes, kLongestMinutes) * kMinuteMs;
 }
 
 void ReminderScheduler::ensureRunning(QTimer *timer, int intervalMs)

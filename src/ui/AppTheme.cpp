@@ -104,7 +104,8 @@ QCheckBox::indicator, QRadioButton::indicator { width: 18px; height: 18px; }
 QCheckBox::indicator:unchecked, QRadioButton::indicator:unchecked { border: 1px solid rgba(255,255,255,42);
   background: rgba(255,255,255,12); border-radius: 9px; }
 QCheckBox::indicator:checked, QRadioButton::indicator:checked { border: 1px solid rgba(255,255,255,50);
-  background: %3; border-radius: 9px; }
+  border-radius: 9px; background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5, stop:0 white,
+  stop:0.38 white, stop:0.48 %3, stop:1 %3); }
 QLineEdit#FieldInput { background: rgba(255,255,255,14); border: 1px solid rgba(255,255,255,22); border-radius: 12px;
   padding: 9px 12px; color: white; selection-background-color: %3; }
 QLineEdit#FieldInput:focus { border: 1px solid %3; }
@@ -115,6 +116,16 @@ QScrollArea { border: none; }
 QScrollBar:vertical { background: transparent; width: 10px; margin: 4px 0; }
 QScrollBar::handle:vertical { background: rgba(255,255,255,30); border-radius: 5px; min-height: 30px; }
 QFrame#line { background: rgba(255,255,255,18); max-height: 1px; }
+QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; }
+QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }
+QMenu { background: #1c1728; border: 1px solid rgba(255,255,255,40); border-radius: 12px; padding: 6px; color: %1; }
+QMenu::item { padding: 8px 22px 8px 28px; border-radius: 8px; background: transparent; }
+QMenu::item:selected { background: rgba(128,56,181,200); }
+QMenu::separator { height: 1px; background: rgba(255,255,255,30); margin: 5px 10px; }
+QToolTip { background: #1c1728; color: %1; border: 1px solid rgba(255,255,255,40); border-radius: 8px;
+  padding: 6px 8px; }
+QComboBox QAbstractItemView { background: %2; border: 1px solid rgba(255,255,255,30);
+  selection-background-color: %3; outline: 0px; }
 )";
     return QString::fromLatin1(kTemplate).arg(kTextPrimary.name(), kBackgroundDark.name(), kPrimaryLight.name(),
                                               kTextSecondary.name());

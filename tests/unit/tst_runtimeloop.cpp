@@ -78,6 +78,7 @@ private slots:
         QTest::newRow("interval 0 runs at one minute") << false << 0 << 45 << 60000;
         QTest::newRow("negative interval runs at one minute") << false << -5 << 45 << 60000;
         QTest::newRow("pomodoro uses work minutes") << true << 30 << 25 << 1500000;
+        QTest::newRow("huge interval is capped, not negative") << false << 1000000 << 45 << 35791 * 60000;
     }
     void relaxInterval()
     {
