@@ -105,6 +105,7 @@ MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent
     }
     connect(m_protectPage, &ProtectPage::testBreakReminderRequested, this, &MainWindow::showBreakReminder);
     connect(m_protectPage, &ProtectPage::toggleProtectionRequested, this, &MainWindow::toggleProtection);
+    connect(m_protectPage, &ProtectPage::previewRelaxReminderRequested, this, &MainWindow::previewRelaxReminder);
     connect(m_exercisesPage, &ExercisesPage::testReminderRequested, this, &MainWindow::showExerciseReminder);
     connect(m_settingsPage, &SettingsPage::startWithWindowsToggled, this, &MainWindow::setStartWithWindows);
     connect(m_settingsPage, &SettingsPage::openDevicesRequested, this, [this] { switchPage(DevicesPage); });

@@ -1,6 +1,7 @@
 #include "ProtectPage.h"
 
 #include "FilterTab.h"
+#include "RemindersTab.h"
 #include "UiBuilders.h"
 
 #include <QGridLayout>
@@ -24,9 +25,13 @@ ProtectPage::ProtectPage(AppState &state, QWidget *parent) : QWidget(parent), m_
     connect(m_filterTab, &FilterTab::toggleProtectionRequested, this, &ProtectPage::toggleProtectionRequested);
     addTab(m_filterTab, QStringLiteral("Filter"));
 
+    m_remindersTab = new RemindersTab(m_state);
+    connect(m_remindersTab, &RemindersTab::previewRequested, this, &ProtectPage::previewRelaxReminderRequested);
+    addTab(m_remindersTab, QStringLiteral("Reminders"));
+
     // Filled by their own cards as those features arrive.
-    const QStringList emptyTabs = {QStringLiteral("Reminders"), QStringLiteral("Focus & Vision"),
-                                   QStringLiteral("Schedule"), QStringLiteral("Windows & Shortcuts")};
+    const QStringList emptyTabs = {QStringLiteral("Focus & Vision"), QStringLiteral("Schedule"),
+                                   QStringLiteral("Windows & Shortcuts")};
     for (const QString &title : emptyTabs) {
         auto *page = new QWidget;
         makeTabGrid(page);
@@ -63,4 +68,5 @@ QGridLayout *ProtectPage::tabGrid(Tab tab) const
 void ProtectPage::refreshFromState()
 {
     m_filterTab->refreshFromState();
+    m_remindersTab->refresh();
 }

@@ -4,6 +4,7 @@
 
 class AppState;
 class FilterTab;
+class RemindersTab;
 class QGridLayout;
 class QTabWidget;
 
@@ -22,6 +23,7 @@ public:
 
     QTabWidget *tabs() const { return m_tabs; }
     FilterTab *filterTab() const { return m_filterTab; }
+    RemindersTab *remindersTab() const { return m_remindersTab; }
     // The grid of a tab, for the cards that tab holds.
     QGridLayout *tabGrid(Tab tab) const;
 
@@ -31,6 +33,7 @@ public:
 signals:
     void testBreakReminderRequested();
     void toggleProtectionRequested();
+    void previewRelaxReminderRequested();
 
 private:
     QWidget *addTab(QWidget *page, const QString &title);
@@ -38,4 +41,5 @@ private:
     AppState &m_state;
     QTabWidget *m_tabs = nullptr;
     FilterTab *m_filterTab = nullptr;
+    RemindersTab *m_remindersTab = nullptr;
 };

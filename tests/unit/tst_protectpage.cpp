@@ -1,8 +1,10 @@
 #include "AppState.h"
 #include "FilterTab.h"
 #include "ProtectPage.h"
+#include "RemindersTab.h"
 #include "TempStore.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -55,6 +57,7 @@ private slots:
                  QStringList({QStringLiteral("Filter"), QStringLiteral("Reminders"), QStringLiteral("Focus & Vision"),
                               QStringLiteral("Schedule"), QStringLiteral("Windows & Shortcuts")}));
         QCOMPARE(qobject_cast<QScrollArea *>(tabs->widget(0))->widget(), page.filterTab());
+        QCOMPARE(qobject_cast<QScrollArea *>(tabs->widget(1))->widget(), page.remindersTab());
         QCOMPARE(tabs->currentIndex(), 0);
     }
 
@@ -66,10 +69,20 @@ private slots:
         ProtectPage page(state);
         QSignalSpy test(&page, &ProtectPage::testBreakReminderRequested);
         QSignalSpy toggle(&page, &ProtectPage::toggleProtectionRequested);
+        QSignalSpy preview(&page, &ProtectPage::previewRelaxReminderRequested);
         page.filterTab()->testBreakButton()->click();
         page.filterTab()->toggleFilterButton()->click();
         QCOMPARE(test.count(), 1);
         QCOMPARE(toggle.count(), 1);
+        QPushButton *previewButton = nullptr;
+        for (QPushButton *button : page.remindersTab()->findChildren<QPushButton *>()) {
+            if (button->text() == QLatin1String("Test Relax Reminder")) {
+                previewButton = button;
+            }
+        }
+        QVERIFY(previewButton);
+        previewButton->click();
+        QCOMPARE(preview.count(), 1);
     }
 
     void refreshReachesTheTabs()
@@ -79,8 +92,17 @@ private slots:
         ProtectPage page(state);
         state.setFilterIntensity(9);
         QCOMPARE(page.filterTab()->intensitySlider()->value(), 52);
+        state.setPomodoroEnabled(true);
         page.refreshFromState();
         QCOMPARE(page.filterTab()->intensitySlider()->value(), 9);
+        QCheckBox *pomodoro = nullptr;
+        for (QCheckBox *box : page.remindersTab()->findChildren<QCheckBox *>()) {
+            if (box->text() == QLatin1String("Pomodoro technique mode")) {
+                pomodoro = box;
+            }
+        }
+        QVERIFY(pomodoro);
+        QVERIFY(pomodoro->isChecked());
     }
 };
 
