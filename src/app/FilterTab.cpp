@@ -16,21 +16,6 @@
 
 namespace {
 
-QVBoxLayout *cardLayout()
-{
-    auto *layout = new QVBoxLayout;
-    layout->setContentsMargins(22, 22, 22, 22);
-    layout->setSpacing(12);
-    return layout;
-}
-
-QPushButton *makeActionButton(const QString &text)
-{
-    auto *button = new QPushButton(text);
-    button->setObjectName(QStringLiteral("SecondaryAction"));
-    return button;
-}
-
 void setChecked(QCheckBox *check, bool checked)
 {
     const QSignalBlocker blocker(check);
@@ -58,7 +43,7 @@ FilterTab::FilterTab(AppState &state, QWidget *parent) : QWidget(parent), m_stat
 
 QWidget *FilterTab::createFilterControlsCard()
 {
-    QVBoxLayout *layout = cardLayout();
+    QVBoxLayout *layout = makeCardLayout();
     GlassCard *card = makeCard(layout, true);
     const QString title = QStringLiteral("Filter Controls");
     layout->addWidget(makeSectionHeader(
@@ -89,11 +74,11 @@ QWidget *FilterTab::createFilterControlsCard()
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);
-    m_testBreakButton = makeActionButton(QStringLiteral("Test 20-20-20"));
+    m_testBreakButton = makeButton(QStringLiteral("Test 20-20-20"), QStringLiteral("SecondaryAction"));
     connect(m_testBreakButton, &QPushButton::clicked, this, &FilterTab::testBreakReminderRequested);
-    m_toggleFilterButton = makeActionButton(QStringLiteral("Toggle Live Filter"));
+    m_toggleFilterButton = makeButton(QStringLiteral("Toggle Live Filter"), QStringLiteral("SecondaryAction"));
     connect(m_toggleFilterButton, &QPushButton::clicked, this, &FilterTab::toggleProtectionRequested);
-    m_resetButton = makeActionButton(QStringLiteral("Reset Defaults"));
+    m_resetButton = makeButton(QStringLiteral("Reset Defaults"), QStringLiteral("SecondaryAction"));
     connect(m_resetButton, &QPushButton::clicked, this, [this] { m_state.resetFilterDefaults(); });
     buttons->addWidget(m_testBreakButton);
     buttons->addWidget(m_toggleFilterButton);
@@ -105,7 +90,7 @@ QWidget *FilterTab::createFilterControlsCard()
 
 QWidget *FilterTab::createModePaletteCard()
 {
-    QVBoxLayout *layout = cardLayout();
+    QVBoxLayout *layout = makeCardLayout();
     GlassCard *card = makeCard(layout, false);
     layout->addWidget(makeSectionHeader(
         this, QStringLiteral("Mode Palette"), QStringLiteral("Ready-made colour presets you can apply with one click."),
@@ -129,7 +114,7 @@ QWidget *FilterTab::createModePaletteCard()
 
 QWidget *FilterTab::createDisplayCard()
 {
-    QVBoxLayout *layout = cardLayout();
+    QVBoxLayout *layout = makeCardLayout();
     GlassCard *card = makeCard(layout, false);
     layout->addWidget(makeSectionHeader(
         this, QStringLiteral("Display"), QStringLiteral("Fine-tune how the filter is applied to the screen."),

@@ -17,14 +17,6 @@
 
 namespace {
 
-QVBoxLayout *cardLayout(int spacing)
-{
-    auto *layout = new QVBoxLayout;
-    layout->setContentsMargins(22, 22, 22, 22);
-    layout->setSpacing(spacing);
-    return layout;
-}
-
 // Seconds shown as whole minutes, rounded to the nearest and never below one.
 int durationMinutes(int seconds)
 {
@@ -50,7 +42,7 @@ SettingsPage::SettingsPage(AppState &state, QWidget *parent) : QWidget(parent), 
     grid->setColumnStretch(1, 1);
 
     // Desktop Summary
-    auto *summary = cardLayout(12);
+    auto *summary = makeCardLayout(12);
     summary->addWidget(makeLabel(QStringLiteral("Desktop Summary"), QStringLiteral("SectionTitle")));
     m_summary = makeLabel(QString(), QStringLiteral("MutedText"), true);
     m_reminderSummary = makeLabel(QString(), QStringLiteral("MutedText"), true);
@@ -71,7 +63,7 @@ SettingsPage::SettingsPage(AppState &state, QWidget *parent) : QWidget(parent), 
     grid->addWidget(makeCard(summary, true), 0, 0);
 
     // Smart Performance
-    auto *performance = cardLayout(12);
+    auto *performance = makeCardLayout(12);
     performance->addWidget(makeLabel(QStringLiteral("Smart Performance"), QStringLiteral("SectionTitle")));
     m_gaming = new QCheckBox(QStringLiteral("Gaming mode"));
     m_battery = new QCheckBox(QStringLiteral("Battery-aware mode"));
@@ -86,7 +78,7 @@ SettingsPage::SettingsPage(AppState &state, QWidget *parent) : QWidget(parent), 
     grid->addWidget(makeCard(performance), 0, 1);
 
     // Devices
-    auto *devices = cardLayout(12);
+    auto *devices = makeCardLayout(12);
     devices->addWidget(makeLabel(QStringLiteral("Devices"), QStringLiteral("SectionTitle")));
     devices->addWidget(makeLabel(QStringLiteral("See the computers and phones signed in to your account and remove the "
                                                 "ones you no longer use."),
@@ -98,7 +90,7 @@ SettingsPage::SettingsPage(AppState &state, QWidget *parent) : QWidget(parent), 
     grid->addWidget(makeCard(devices), 1, 0);
 
     // Updates
-    auto *updates = cardLayout(10);
+    auto *updates = makeCardLayout(10);
     updates->addWidget(makeLabel(QStringLiteral("Updates"), QStringLiteral("SectionTitle")));
     updates->addWidget(makeLabel(QStringLiteral("Current version: %1").arg(QCoreApplication::applicationVersion()),
                                  QStringLiteral("MutedText"), true));
@@ -118,7 +110,7 @@ SettingsPage::SettingsPage(AppState &state, QWidget *parent) : QWidget(parent), 
     grid->addWidget(makeCard(updates), 1, 1);
 
     // Reset Settings
-    auto *reset = cardLayout(10);
+    auto *reset = makeCardLayout(10);
     reset->addWidget(makeLabel(QStringLiteral("Reset Settings"), QStringLiteral("SectionTitle")));
     reset->addWidget(makeLabel(QStringLiteral("Restore all preferences to their defaults. Your screen-time history, "
                                               "reports and health score are kept."),

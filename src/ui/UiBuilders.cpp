@@ -18,6 +18,21 @@ GlassCard *makeCard(QLayout *layout, bool strong)
     return card;
 }
 
+QVBoxLayout *makeCardLayout(int spacing)
+{
+    auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(22, 22, 22, 22);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+QPushButton *makeButton(const QString &text, const QString &objectName)
+{
+    auto *button = new QPushButton(text);
+    button->setObjectName(objectName);
+    return button;
+}
+
 QLabel *makeLabel(const QString &text, const QString &objectName, bool wordWrap)
 {
     auto *label = new QLabel(text);

@@ -21,21 +21,6 @@
 
 namespace {
 
-QVBoxLayout *cardLayout()
-{
-    auto *layout = new QVBoxLayout;
-    layout->setContentsMargins(22, 22, 22, 22);
-    layout->setSpacing(12);
-    return layout;
-}
-
-QPushButton *secondaryButton(const QString &text)
-{
-    auto *button = new QPushButton(text);
-    button->setObjectName(QStringLiteral("SecondaryAction"));
-    return button;
-}
-
 // A label and its control side by side.
 QHBoxLayout *labelledRow(QVBoxLayout *layout, const QString &label, QWidget *control)
 {
@@ -168,7 +153,7 @@ void RemindersTab::addFileRow(QVBoxLayout *layout, const QString &label, const Q
     edit->setObjectName(QStringLiteral("FieldInput"));
     edit->setPlaceholderText(label);
     edit->setAccessibleName(label);
-    auto *select = secondaryButton(QStringLiteral("Select"));
+    auto *select = makeButton(QStringLiteral("Select"), QStringLiteral("SecondaryAction"));
     select->setAccessibleName(label + QStringLiteral(" select"));
     row->addWidget(edit, 1);
     row->addWidget(select);
@@ -191,7 +176,7 @@ void RemindersTab::addFileRow(QVBoxLayout *layout, const QString &label, const Q
 
 QWidget *RemindersTab::buildRelaxCard()
 {
-    QVBoxLayout *layout = cardLayout();
+    QVBoxLayout *layout = makeCardLayout();
     GlassCard *card = makeCard(layout);
     layout->addWidget(makeSectionHeader(
         card, QStringLiteral("Relax Eyes"),
@@ -243,7 +228,7 @@ QWidget *RemindersTab::buildRelaxCard()
              &AppState::setRelaxAllowResumeEnabled);
     addCheck(layout, QStringLiteral("Require password to skip"), &AppState::relaxPasswordEnabled,
              &AppState::setRelaxPasswordEnabled);
-    auto *setPasswordButton = secondaryButton(QStringLiteral("Set password"));
+    auto *setPasswordButton = makeButton(QStringLiteral("Set password"), QStringLiteral("SecondaryAction"));
     connect(setPasswordButton, &QPushButton::clicked, this, &RemindersTab::setPassword);
     auto *passwordRow = new QHBoxLayout;
     passwordRow->addWidget(setPasswordButton);
@@ -265,9 +250,9 @@ QWidget *RemindersTab::buildRelaxCard()
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);
-    auto *test = secondaryButton(QStringLiteral("Test Relax Reminder"));
+    auto *test = makeButton(QStringLiteral("Test Relax Reminder"), QStringLiteral("SecondaryAction"));
     connect(test, &QPushButton::clicked, this, &RemindersTab::previewRequested);
-    auto *reset = secondaryButton(QStringLiteral("Reset Defaults"));
+    auto *reset = makeButton(QStringLiteral("Reset Defaults"), QStringLiteral("SecondaryAction"));
     connect(reset, &QPushButton::clicked, this, [this] { m_state.resetRelaxDefaults(); });
     buttons->addWidget(test);
     buttons->addWidget(reset);
@@ -278,7 +263,7 @@ QWidget *RemindersTab::buildRelaxCard()
 
 QWidget *RemindersTab::buildNotificationsCard()
 {
-    QVBoxLayout *layout = cardLayout();
+    QVBoxLayout *layout = makeCardLayout();
     GlassCard *card = makeCard(layout);
     layout->addWidget(makeSectionHeader(
         card, QStringLiteral("Break Notifications"),
@@ -300,7 +285,7 @@ QWidget *RemindersTab::buildNotificationsCard()
     auto *folder = new QLineEdit;
     folder->setObjectName(QStringLiteral("FieldInput"));
     folder->setPlaceholderText(QStringLiteral("Folder containing wallpapers..."));
-    auto *browse = secondaryButton(QStringLiteral("Browse"));
+    auto *browse = makeButton(QStringLiteral("Browse"), QStringLiteral("SecondaryAction"));
     auto *row = labelledRow(layout, QStringLiteral("Wallpaper folder:"), folder);
     row->setStretchFactor(folder, 1);
     row->addWidget(browse);
@@ -325,7 +310,7 @@ QWidget *RemindersTab::buildNotificationsCard()
 
 QWidget *RemindersTab::buildMiniWindowCard()
 {
-    QVBoxLayout *layout = cardLayout();
+    QVBoxLayout *layout = makeCardLayout();
     GlassCard *card = makeCard(layout);
     layout->addWidget(makeSectionHeader(
         card, QStringLiteral("Desktop Mini Window"),
