@@ -5,19 +5,18 @@
 #include "Clock.h"
 #include "ExercisesPage.h"
 #include "FilterOverlayController.h"
-#include "GlassCard.h"
 #include "PlaceholderPage.h"
 #include "PlatformServices.h"
 #include "ProtectPage.h"
 #include "ReminderScheduler.h"
 #include "SettingsPage.h"
+#include "Sidebar.h"
 #include "TrayIcon.h"
 #include "UiBuilders.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -27,7 +26,6 @@
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -59,9 +57,12 @@ MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent
 {
     setWindowTitle(QStringLiteral("Glarewell"));
     // On screens smaller than the design size (a 1366x768 laptop) the window must still fit, or its lower
-    // part could never be reached.
-    const QSize available =
-        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableSize() : QSize(1540, 940);
+    // part could never be reached. The frame is not known before the window manager maps the window, so
+    // leave room for a usual title bar and borders.
+    const QSize frameAllowance(16, 48);
+    const QSize available = QGuiApplication::primaryScreen()
+                                ? QGuiApplication::primaryScreen()->availableSize() - frameAllowance
+                                : QSize(1540, 940);
     setMinimumSize(QSize(1280, 820).boundedTo(available));
     resize(QSize(1540, 940).boundedTo(available));
 
@@ -77,7 +78,11 @@ MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent
     auto *rootLayout = new QHBoxLayout(root);
     rootLayout->setContentsMargins(18, 18, 18, 18);
     rootLayout->setSpacing(18);
-    rootLayout->addWidget(createSidebar());
+    auto *sidebar = new Sidebar({QStringLiteral("Home"), QStringLiteral("Protect"), QStringLiteral("Exercises"),
+                                 QStringLiteral("Reports"), QStringLiteral("Settings")});
+    m_navigation = sidebar->navigation();
+    connect(m_navigation, &QButtonGroup::idClicked, this, &MainWindow::switchPage);
+    rootLayout->addWidget(sidebar);
 
     auto *content = new QWidget;
     content->setObjectName(QStringLiteral("ContentSurface"));
@@ -173,66 +178,6 @@ QWidget *MainWindow::wrapPage(QWidget *page)
     return ::wrapPage(page);
 }
 
-QWidget *MainWindow::createSidebar()
-{
-    auto *sidebar = new QWidget;
-    sidebar->setObjectName(QStringLiteral("Sidebar"));
-    sidebar->setFixedWidth(280);
-    auto *layout = new QVBoxLayout(sidebar);
-    layout->setContentsMargins(20, 22, 20, 22);
-    layout->setSpacing(18);
-
-    const QString iconPath = findAssetPath(QStringLiteral("assets/app.ico"));
-    auto *logo = new QLabel;
-    logo->setFixedSize(84, 84);
-    logo->setScaledContents(true);
-    logo->setAlignment(Qt::AlignCenter);
-    logo->setPixmap(AssetLocator::renderLogoPixmap(AssetLocator::logoPath(), iconPath, 76));
-    layout->addWidget(logo);
-
-    auto *brand = new QVBoxLayout;
-    brand->setSpacing(2);
-    brand->addWidget(makeLabel(QStringLiteral("Glarewell"), QStringLiteral("BrandTitle")));
-    brand->addWidget(
-        makeLabel(QStringLiteral("Live filter and reminder desktop app"), QStringLiteral("BrandSubtitle")));
-    layout->addLayout(brand);
-    layout->addSpacing(8);
-
-    m_navigation = new QButtonGroup(this);
-    m_navigation->setExclusive(true);
-    const QStringList names = {QStringLiteral("Home"), QStringLiteral("Protect"), QStringLiteral("Exercises"),
-                               QStringLiteral("Reports"), QStringLiteral("Settings")};
-    for (int i = 0; i < names.size(); ++i) {
-        layout->addWidget(createNavButton(names.at(i), i));
-    }
-    m_navigation->button(HomePage)->setChecked(true);
-    connect(m_navigation, &QButtonGroup::idClicked, this, &MainWindow::switchPage);
-    layout->addStretch(1);
-
-    auto *promo = new QVBoxLayout;
-    promo->setContentsMargins(18, 18, 18, 18);
-    promo->setSpacing(10);
-    promo->addWidget(makeLabel(QStringLiteral("Available Now On Google Play"), QStringLiteral("SmallTitle"), true));
-    promo->addWidget(makeLabel(QStringLiteral("Take Glarewell with you. Install the Android app, sign in with the same "
-                                              "account, and keep your eye-health reports in sync across phone and "
-                                              "desktop."),
-                               QStringLiteral("MutedText"), true));
-    auto *install = new QPushButton(QStringLiteral("Install Now"));
-    install->setObjectName(QStringLiteral("PrimaryAction"));
-    connect(install, &QPushButton::clicked, this, [] {
-        QDesktopServices::openUrl(QUrl(QStringLiteral("https://play.google.com/store/search?q=Glarewell&c=apps")));
-    });
-    promo->addWidget(install);
-    layout->addWidget(makeCard(promo, true));
-
-    auto *footer = new QHBoxLayout;
-    footer->setContentsMargins(8, 0, 8, 0);
-    footer->addWidget(
-        makeLabel(QStringLiteral("© 2026 Brookvane · not a medical device"), QStringLiteral("MutedText"), true));
-    layout->addLayout(footer);
-    return sidebar;
-}
-
 QWidget *MainWindow::createTopBar()
 {
     auto *bar = new QWidget;
@@ -259,16 +204,6 @@ QWidget *MainWindow::createTopBar()
     profile->setToolTip(QStringLiteral("Profile · sign in or create an account"));
     layout->addWidget(profile);
     return bar;
-}
-
-QPushButton *MainWindow::createNavButton(const QString &text, int id)
-{
-    auto *button = new QPushButton(text);
-    button->setObjectName(QStringLiteral("NavButton"));
-    button->setCheckable(true);
-    button->setMinimumHeight(48);
-    m_navigation->addButton(button, id);
-    return button;
 }
 
 void MainWindow::switchPage(int index)

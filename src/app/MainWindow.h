@@ -86,9 +86,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QWidget *createSidebar();
     QWidget *createTopBar();
-    QPushButton *createNavButton(const QString &text, int id);
     void createTrayIcon();
     void onSettingsChangedForCloud();
     bool foregroundTimerNeeded() const;
