@@ -9,6 +9,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace {
+
+// Below this the page frame scrolls instead, so that a tab never shrinks to nothing.
+constexpr int kMinimumTabsHeight = 260;
+
+} // namespace
+
 ProtectPage::ProtectPage(AppState &state, QWidget *parent) : QWidget(parent), m_state(state)
 {
     auto *layout = new QVBoxLayout(this);
@@ -18,6 +25,10 @@ ProtectPage::ProtectPage(AppState &state, QWidget *parent) : QWidget(parent), m_
                                      QStringLiteral("Ported from the Android Protect tab: filter controls, mode "
                                                     "palette, reminders, and vision tools.")));
     m_tabs = new QTabWidget;
+    // Each tab scrolls by itself, so the tabs take whatever height the page has rather than asking for their
+    // content's height, which would make the page frame scroll as well.
+    m_tabs->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    m_tabs->setMinimumHeight(kMinimumTabsHeight);
     layout->addWidget(m_tabs, 1);
 
     m_filterTab = new FilterTab(m_state);

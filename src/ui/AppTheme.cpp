@@ -124,6 +124,11 @@ QMenu::item:selected { background: rgba(128,56,181,200); }
 QMenu::separator { height: 1px; background: rgba(255,255,255,30); margin: 5px 10px; }
 QToolTip { background: #1c1728; color: %1; border: 1px solid rgba(255,255,255,40); border-radius: 8px;
   padding: 6px 8px; }
+QTabWidget::pane { border: none; border-top: 1px solid rgba(255,255,255,22); background: transparent; top: -1px; }
+QTabBar::tab { background: rgba(255,255,255,12); border: 1px solid rgba(255,255,255,22); border-radius: 14px;
+  padding: 8px 16px; margin: 0px 8px 10px 0px; color: %4; font-weight: 600; }
+QTabBar::tab:selected { background: rgba(128,56,181,170); border: 1px solid rgba(255,255,255,34); color: white; }
+QTabBar::tab:hover:!selected { background: rgba(255,255,255,22); color: white; }
 QComboBox QAbstractItemView { background: %2; border: 1px solid rgba(255,255,255,30);
   selection-background-color: %3; outline: 0px; }
 )";

@@ -1,14 +1,17 @@
 #include "AppState.h"
+#include "AppTheme.h"
 #include "FilterTab.h"
 #include "ProtectPage.h"
 #include "RemindersTab.h"
 #include "TempStore.h"
+#include "UiBuilders.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTabWidget>
@@ -18,6 +21,8 @@ class TestProtectPage : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { AppTheme::applyAppStyle(*qApp); }
+
     void header()
     {
         TempStore store;
@@ -29,6 +34,26 @@ private slots:
         QCOMPARE(title->text(), QStringLiteral("Protect"));
         QCOMPARE(subtitle->text(), QStringLiteral("Ported from the Android Protect tab: filter controls, mode palette, "
                                                   "reminders, and vision tools."));
+    }
+
+    // The page sits in the window's scrolling page frame, but its tabs scroll on their own: one scroll bar, not two
+    // nested ones, on a laptop-sized window.
+    void onlyTheTabScrolls()
+    {
+        TempStore store;
+        AppState state;
+        auto *page = new ProtectPage(state);
+        std::unique_ptr<QScrollArea> frame(wrapPage(page));
+        frame->resize(900, 600);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        QCoreApplication::processEvents();
+        QCOMPARE(frame->verticalScrollBar()->maximum(), 0);
+        auto *filterScroll = qobject_cast<QScrollArea *>(page->tabs()->widget(0));
+        QVERIFY(filterScroll->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(filterScroll->viewport()->mapTo(frame.get(), QPoint(0, filterScroll->viewport()->height())).y() <=
+                     frame->viewport()->height(),
+                 true);
     }
 
     // Five tabs, each a two-column grid inside a frameless, resizing scroll area; the first is the filter tab.
