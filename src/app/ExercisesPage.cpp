@@ -32,8 +32,7 @@ ExercisesPage::ExercisesPage(AppState &state, QWidget *parent) : QWidget(parent)
     m_time = new QTimeEdit;
     m_time->setDisplayFormat(QStringLiteral("hh:mm ap"));
     connect(m_time, &QTimeEdit::timeChanged, this, [this](QTime time) { m_state.setExerciseReminderTime(time); });
-    auto *test = new QPushButton(QStringLiteral("Test Reminder"));
-    test->setObjectName(QStringLiteral("SecondaryAction"));
+    auto *test = makeButton(QStringLiteral("Test Reminder"), QStringLiteral("SecondaryAction"));
     connect(test, &QPushButton::clicked, this, &ExercisesPage::testReminderRequested);
     row->addWidget(m_enabled);
     row->addWidget(m_time);

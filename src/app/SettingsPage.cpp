@@ -83,8 +83,7 @@ SettingsPage::SettingsPage(AppState &state, QWidget *parent) : QWidget(parent), 
     devices->addWidget(makeLabel(QStringLiteral("See the computers and phones signed in to your account and remove the "
                                                 "ones you no longer use."),
                                  QStringLiteral("MutedText"), true));
-    auto *openDevices = new QPushButton(QStringLiteral("Open Devices"));
-    openDevices->setObjectName(QStringLiteral("SecondaryAction"));
+    auto *openDevices = makeButton(QStringLiteral("Open Devices"), QStringLiteral("SecondaryAction"));
     connect(openDevices, &QPushButton::clicked, this, &SettingsPage::openDevicesRequested);
     devices->addWidget(openDevices, 0, Qt::AlignLeft);
     grid->addWidget(makeCard(devices), 1, 0);
@@ -100,8 +99,7 @@ SettingsPage::SettingsPage(AppState &state, QWidget *parent) : QWidget(parent), 
     m_updateProgress->setRange(0, 100);
     m_updateProgress->setValue(0);
     updates->addWidget(m_updateProgress);
-    m_checkUpdates = new QPushButton(QStringLiteral("Check for updates"));
-    m_checkUpdates->setObjectName(QStringLiteral("SecondaryAction"));
+    m_checkUpdates = makeButton(QStringLiteral("Check for updates"), QStringLiteral("SecondaryAction"));
     connect(m_checkUpdates, &QPushButton::clicked, this, [this] {
         m_updateStatus->setText(QStringLiteral("Checking for updates..."));
         emit checkForUpdatesRequested();
@@ -115,8 +113,7 @@ SettingsPage::SettingsPage(AppState &state, QWidget *parent) : QWidget(parent), 
     reset->addWidget(makeLabel(QStringLiteral("Restore all preferences to their defaults. Your screen-time history, "
                                               "reports and health score are kept."),
                                QStringLiteral("MutedText"), true));
-    auto *resetButton = new QPushButton(QStringLiteral("Reset all settings"));
-    resetButton->setObjectName(QStringLiteral("DangerAction"));
+    auto *resetButton = makeButton(QStringLiteral("Reset all settings"), QStringLiteral("DangerAction"));
     connect(resetButton, &QPushButton::clicked, this, &SettingsPage::confirmReset);
     reset->addWidget(resetButton, 0, Qt::AlignLeft);
     grid->addWidget(makeCard(reset), 2, 0);

@@ -106,9 +106,5 @@ int Sidebar::heightNeededWithPromo() const
 
 void Sidebar::updatePromoVisibility()
 {
-    const bool fits = height() >= heightNeededWithPromo();
-    if (m_promoCard->isHidden() == !fits) {
-        return;
-    }
-    m_promoCard->setVisible(fits);
+    m_promoCard->setVisible(height() >= heightNeededWithPromo());
 }

@@ -5,6 +5,7 @@
 #include "MediaBreakSound.h"
 #include "PlatformServices.h"
 #include "ScreenCover.h"
+#include "UiBuilders.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -159,11 +160,11 @@ void ReminderDialog::buildLayout(const QString &title, const QString &message, i
     layout->addWidget(m_countdownLabel);
     refreshCountdownLabel();
 
-    m_primaryButton = new QPushButton(countdownSeconds >= 1 ? QStringLiteral("Resume Work") : QStringLiteral("Got It"));
-    m_primaryButton->setObjectName(QStringLiteral("PrimaryAction"));
+    m_primaryButton = makeButton(countdownSeconds >= 1 ? QStringLiteral("Resume Work") : QStringLiteral("Got It"),
+                                 QStringLiteral("PrimaryAction"));
     connect(m_primaryButton, &QPushButton::clicked, this, &ReminderDialog::primaryClicked);
-    m_snoozeButton = new QPushButton(QStringLiteral("Snooze 1 min (%1 left)").arg(m_snoozesLeft));
-    m_snoozeButton->setObjectName(QStringLiteral("SecondaryAction"));
+    m_snoozeButton =
+        makeButton(QStringLiteral("Snooze 1 min (%1 left)").arg(m_snoozesLeft), QStringLiteral("SecondaryAction"));
     connect(m_snoozeButton, &QPushButton::clicked, this, &ReminderDialog::snooze);
 
     auto *row = new QHBoxLayout;
