@@ -78,11 +78,7 @@ MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent
     auto *rootLayout = new QHBoxLayout(root);
     rootLayout->setContentsMargins(18, 18, 18, 18);
     rootLayout->setSpacing(18);
-    auto *sidebar = new Sidebar({QStringLiteral("Home"), QStringLiteral("Protect"), QStringLiteral("Exercises"),
-                                 QStringLiteral("Reports"), QStringLiteral("Settings")});
-    m_navigation = sidebar->navigation();
-    connect(m_navigation, &QButtonGroup::idClicked, this, &MainWindow::switchPage);
-    rootLayout->addWidget(sidebar);
+    rootLayout->addWidget(createSidebar());
 
     auto *content = new QWidget;
     content->setObjectName(QStringLiteral("ContentSurface"));
@@ -98,9 +94,9 @@ MainWindow::MainWindow(PlatformServices &platform, Clock *clock, QWidget *parent
     m_dashboardPage = new PlaceholderPage(QStringLiteral("Home"),
                                           QStringLiteral("Today's screen time, eye health and filter at a glance."));
     m_protectPage = new ProtectPage(m_state);
-    m_exercisesPage = new ExercisesPage(m_state);
+    m_exercisesPage = createExercisesPage();
     m_reportsPage = new PlaceholderPage(QStringLiteral("Reports"), QStringLiteral("Your daily eye-health reports."));
-    m_settingsPage = new SettingsPage(m_state);
+    m_settingsPage = createSettingsPage();
     m_devicesPage =
         new PlaceholderPage(QStringLiteral("Devices"), QStringLiteral("Sign in to see the devices on your account."));
     for (QWidget *page : {static_cast<QWidget *>(m_dashboardPage), static_cast<QWidget *>(m_protectPage),
@@ -176,6 +172,35 @@ QString MainWindow::findAssetPath(const QString &relative)
 QWidget *MainWindow::wrapPage(QWidget *page)
 {
     return ::wrapPage(page);
+}
+
+QWidget *MainWindow::createSidebar()
+{
+    m_sidebar = new Sidebar;
+    m_navigation = m_sidebar->navigation();
+    const QStringList names = {QStringLiteral("Home"), QStringLiteral("Protect"), QStringLiteral("Exercises"),
+                               QStringLiteral("Reports"), QStringLiteral("Settings")};
+    for (int i = 0; i < names.size(); ++i) {
+        createNavButton(names.at(i), i);
+    }
+    m_navigation->button(HomePage)->setChecked(true);
+    connect(m_navigation, &QButtonGroup::idClicked, this, &MainWindow::switchPage);
+    return m_sidebar;
+}
+
+QPushButton *MainWindow::createNavButton(const QString &text, int id)
+{
+    return m_sidebar->addNavButton(text, id);
+}
+
+ExercisesPage *MainWindow::createExercisesPage()
+{
+    return new ExercisesPage(m_state);
+}
+
+SettingsPage *MainWindow::createSettingsPage()
+{
+    return new SettingsPage(m_state);
 }
 
 QWidget *MainWindow::createTopBar()

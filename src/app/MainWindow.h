@@ -18,6 +18,7 @@ class QStackedWidget;
 class QTimer;
 class ReminderScheduler;
 class SettingsPage;
+class Sidebar;
 class TrayIcon;
 struct PlatformServices;
 
@@ -86,7 +87,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QWidget *createSidebar();
     QWidget *createTopBar();
+    QPushButton *createNavButton(const QString &text, int id);
+    ExercisesPage *createExercisesPage();
+    SettingsPage *createSettingsPage();
     void createTrayIcon();
     void onSettingsChangedForCloud();
     bool foregroundTimerNeeded() const;
@@ -97,6 +102,7 @@ private:
     UsageSampler m_usageSampler;
 
     QStackedWidget *m_stack = nullptr;
+    Sidebar *m_sidebar = nullptr;
     QButtonGroup *m_navigation = nullptr;
     PlaceholderPage *m_dashboardPage = nullptr;
     ProtectPage *m_protectPage = nullptr;

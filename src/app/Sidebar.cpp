@@ -40,13 +40,14 @@ Sidebar::Sidebar(const QStringList &pageNames, QWidget *parent) : QWidget(parent
 
     m_navigation = new QButtonGroup(this);
     m_navigation->setExclusive(true);
+    m_nextNavIndex = m_layout->count();
+    m_layout->addStretch(1);
     for (int i = 0; i < pageNames.size(); ++i) {
-        m_layout->addWidget(createNavButton(pageNames.at(i), i));
+        addNavButton(pageNames.at(i), i);
     }
     if (QAbstractButton *first = m_navigation->button(0)) {
         first->setChecked(true);
     }
-    m_layout->addStretch(1);
 
     auto *promo = new QVBoxLayout;
     promo->setContentsMargins(18, 18, 18, 18);
@@ -71,11 +72,12 @@ Sidebar::Sidebar(const QStringList &pageNames, QWidget *parent) : QWidget(parent
     m_layout->addLayout(footer);
 }
 
-QPushButton *Sidebar::createNavButton(const QString &text, int id)
+QPushButton *Sidebar::addNavButton(const QString &text, int id)
 {
     auto *button = makeButton(text, QStringLiteral("NavButton"));
     button->setCheckable(true);
     button->setMinimumHeight(48);
+    m_layout->insertWidget(m_nextNavIndex++, button);
     m_navigation->addButton(button, id);
     return button;
 }

@@ -13,20 +13,22 @@ class Sidebar : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Sidebar(const QStringList &pageNames, QWidget *parent = nullptr);
+    explicit Sidebar(const QStringList &pageNames = {}, QWidget *parent = nullptr);
 
     QButtonGroup *navigation() const { return m_navigation; }
+    // A checkable page button placed below the ones already there and added to the group under `id`.
+    QPushButton *addNavButton(const QString &text, int id);
     QWidget *promoCard() const { return m_promoCard; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QPushButton *createNavButton(const QString &text, int id);
     void updatePromoVisibility();
     int heightNeededWithPromo() const;
 
     QVBoxLayout *m_layout = nullptr;
+    int m_nextNavIndex = 0; // layout position of the next page button
     QButtonGroup *m_navigation = nullptr;
     QWidget *m_promoCard = nullptr;
 };
